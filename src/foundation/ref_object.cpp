@@ -57,6 +57,8 @@ void TRefObject::Free() {
     Dispose();
   } catch (...) {
     ReportAssertion("Unhandled Exception at \"" + ClassName() + "\" Disposing", __FILE__, __LINE__);
+    // Give the memory back all the same: a failed clean-up should not also leak.
+    if (count_.load() == 0) delete this;
     throw;
   }
 
