@@ -18,7 +18,7 @@ class TRef {
   TRef(std::nullptr_t) noexcept {}
   // Takes a new reference to an object someone else already holds.
   explicit TRef(T* object) noexcept : ptr_(object) {
-    if (ptr_) ptr_->AddRef();
+    if (ptr_) Base(ptr_)->AddRef();
   }
   // Takes over a reference the caller owns (from Detach or a creator).
   static TRef Adopt(T* object) noexcept {
@@ -46,7 +46,7 @@ class TRef {
   void reset() noexcept {
     if (T* p = std::exchange(ptr_, nullptr)) {
       try {
-        p->Release();
+        Base(p)->Release();
       } catch (...) {
       }
     }
@@ -64,6 +64,10 @@ class TRef {
   friend bool operator==(const TRef& a, std::nullptr_t) noexcept { return a.ptr_ == nullptr; }
 
  private:
+  // Through the base, so that a class's own Release (TMutex's, say) is never
+  // mistaken for dropping a reference.
+  static TRefObject* Base(T* p) noexcept { return p; }
+
   T* ptr_ = nullptr;
 };
 
