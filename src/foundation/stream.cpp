@@ -7,12 +7,22 @@ namespace zol {
 
 void TStream::SetSize(int64_t) { throw EStreamError("Stream Cannot be resized"); }
 
+int64_t TStream::Seek(int64_t offset, TSeekOrigin origin) {
+  switch (origin) {
+    case TSeekOrigin::Beginning: SetPosition(offset); break;
+    case TSeekOrigin::Current: SetPosition(GetPosition() + offset); break;
+    case TSeekOrigin::End: SetPosition(GetSize() + offset); break;
+  }
+  return GetPosition();
+}
+
 void TStream::LoadFrom(TStream& source) {
   int64_t saved = source.GetPosition();
   source.SetPosition(0);
   SetPosition(0);
   SetSize(0);
-  CopyFrom(source, source.GetSize());
+  std::vector<char> buffer(65536);
+  while (size_t n = source.Read(buffer.data(), buffer.size())) WriteBuffer(buffer.data(), n);
   SetPosition(0);
   source.SetPosition(saved);
 }

@@ -17,6 +17,8 @@ class EStreamError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+enum class TSeekOrigin { Beginning, Current, End };
+
 class TStream : public TRefObject {
  public:
   virtual int64_t GetPosition() = 0;
@@ -24,8 +26,12 @@ class TStream : public TRefObject {
   virtual int64_t GetSize() = 0;
   virtual void SetSize(int64_t size);
   virtual int64_t Remaining() { return GetSize() - GetPosition(); }
-  // Replaces the content with the whole of SOURCE; the source's position is
-  // restored afterwards.
+  // Moves relative to ORIGIN and returns the new position. The default goes
+  // through SetPosition; streams that can only move in some ways override it.
+  virtual int64_t Seek(int64_t offset, TSeekOrigin origin);
+  // Replaces the content with everything SOURCE yields from its start (read
+  // until it gives no more, so sources of unknown size work); the source's
+  // position is restored afterwards.
   virtual void LoadFrom(TStream& source);
   virtual void Clear();
   // Copies COUNT bytes from the current position of SOURCE; returns the count.
