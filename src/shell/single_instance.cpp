@@ -1,7 +1,7 @@
 #include "shell/single_instance.h"
 
 #include "foundation/elf_hash.h"
-#include "platform/instance_lock.h"
+#include "platform/file_lock.h"
 
 namespace zol {
 
@@ -14,7 +14,8 @@ std::string SingleInstanceName(const std::string& programPath) {
 }
 
 TSingleInstance::TSingleInstance(const std::string& programPath)
-    : lock_(std::make_unique<platform::InstanceLock>(SingleInstanceName(programPath))) {}
+    : lock_(std::make_unique<platform::FileLock>(platform::RuntimeFolder() + "/" +
+                                                 SingleInstanceName(programPath) + ".lock")) {}
 
 TSingleInstance::~TSingleInstance() = default;
 

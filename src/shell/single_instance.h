@@ -8,7 +8,7 @@
 namespace zol {
 
 namespace platform {
-class InstanceLock;
+class FileLock;
 }
 
 // "Instance_ID" + the ELF hashes of the full path, its folder and its file
@@ -23,7 +23,7 @@ class TSingleInstance {
   bool AnotherInstanceRunning() const;
 
  private:
-  std::unique_ptr<platform::InstanceLock> lock_;
+  std::unique_ptr<platform::FileLock> lock_;
 };
 
 }  // namespace zol
