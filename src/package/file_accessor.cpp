@@ -6,6 +6,7 @@
 #include "package/file_stream_ex.h"
 #include "package/image_decoding.h"
 #include "package/load_yield.h"
+#include "package/mapped_file_source.h"
 #include "package/partial_stream.h"
 #include "package/path_modifiers.h"
 #include "package/real_file_source.h"
@@ -67,7 +68,11 @@ TRef<TPackedImage> TFileAccessor::LoadImage(std::string_view name) {
 std::optional<std::string> TFileAccessor::ResolveDiskFile(std::string_view name) {
   if (auto found = FindDiskFile(name)) return found;
   if (auto modified = FindDiskFile(ApplyPathModifiers(name))) return modified;
-  if (!baseFolder_.empty()) return FindDiskFile(baseFolder_ + FileNameOf(name));
+  if (!baseFolder_.empty()) {
+    if (auto found = FindDiskFile(baseFolder_ + FileNameOf(name))) return found;
+  }
+  // A project show also looks beside its project file.
+  if (auto* mapped = dynamic_cast<TMappedFileSource*>(source_.get())) return mapped->Lookup().Resolve(name);
   return std::nullopt;
 }
 

@@ -18,7 +18,7 @@
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/process.h"
-#include "shell/colour_overrides.h"
+#include "package/colour_overrides.h"
 #include "shell/screen_saver_state.h"
 #include "shell/single_instance.h"
 

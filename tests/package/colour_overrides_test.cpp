@@ -3,7 +3,7 @@
 #include <fstream>
 
 #include "foundation/command_line.h"
-#include "shell/colour_overrides.h"
+#include "package/colour_overrides.h"
 
 namespace zol {
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/colour_overrides.h"
+#include "package/colour_overrides.h"
 
 #include "foundation/case_fold.h"
 #include "foundation/command_line.h"

@@ -1,0 +1,121 @@
+#include "package/zol_unpack.h"
+
+#include <cstring>
+
+#include "foundation/file_stream.h"
+#include "foundation/ini_value.h"
+#include "package/crypt_stream.h"
+#include "package/inflate_stream.h"
+#include "package/package_names.h"
+#include "package/partial_stream.h"
+
+namespace zol {
+namespace {
+
+constexpr const char* kProtection = "$protection$";
+
+int64_t ReadInt64At(TStream& stream, int64_t position) {
+  unsigned char bytes[8];
+  stream.SetPosition(position);
+  stream.ReadBuffer(bytes, sizeof bytes);
+  uint64_t value = 0;
+  for (int i = 7; i >= 0; --i) value = (value << 8) | bytes[i];
+  return int64_t(value);
+}
+
+bool MarkerAt(TStream& stream, int64_t position) {
+  if (position < 0) return false;
+  char bytes[4];
+  stream.SetPosition(position);
+  return stream.Read(bytes, 4) == 4 && std::memcmp(bytes, kPackageMarker, 4) == 0;
+}
+
+}  // namespace
+
+TZolUnpack::TZolUnpack(const std::string& path) : directory_(MakeRef<TIniFile>()), path_(path) { Open(); }
+
+void TZolUnpack::Open() {
+  try {
+    stream_ = MakeRef<TFileStream>(path_, TFileStream::Mode::Read);
+  } catch (const EStreamError&) {
+    error_ = "Slideshow File not Found";
+    return;
+  }
+  const int64_t size = stream_->GetSize();
+  if (MarkerAt(*stream_, size - 4)) {
+    end_ = size;
+    base_ = 0;
+  } else if (MarkerAt(*stream_, size - 12) && size >= 20) {
+    end_ = size - 8;
+    base_ = end_ - ReadInt64At(*stream_, size - 8);
+  } else {
+    Close();  // not a package: no error text
+    return;
+  }
+
+  const int64_t directoryStart = base_ + ReadInt64At(*stream_, end_ - 12);
+  const int64_t directoryLength = end_ - 12 - directoryStart;
+  TRef<TStream> text = OpenStoredWindow(OpenHostHandle(), int32_t(TStorageMethod::Compressed),
+                                        directoryLength, directoryStart);
+  if (!directory_->Load(*text)) directory_->Clear();
+
+  const TIniSection* protection = directory_->Section(kProtection);
+  const TIniItem* stored = protection ? protection->Find("strucpos") : nullptr;
+  if (stored && stored->Value() != std::to_string(directoryStart)) {
+    if (!AllowModify()) {
+      error_ = "Slide-show File Modified";
+      Close();
+      return;
+    }
+    std::optional<int64_t> packedAt = TextToInt64(stored->Value());
+    if (!packedAt || *packedAt > directoryStart) {
+      error_ = "Slide-show File Damaged";
+      Close();
+      return;
+    }
+    delta_ = directoryStart - *packedAt;
+  }
+  version_ = directory_->ReadString(kProtection, "zolversion", "");
+}
+
+bool TZolUnpack::AllowModify() const { return directory_->ReadBool(kProtection, "allowmodify", false); }
+
+std::optional<TPackageEntry> TZolUnpack::FindEntry(std::string_view name) const {
+  const TIniSection* section = directory_->Section(EscapePackageName(PackageKey(name)));
+  if (!section) return std::nullopt;
+  // A missing position is judged before the delta is added, so that a moved
+  // package does not turn "no position" into a real one.
+  int64_t position = AsInt64(section->Find("_ps"), -1);
+  TPackageEntry entry{position + delta_, AsInt64(section->Find("_sz"), -1), AsInt(section->Find("_pm"), 0)};
+  if (position == -1 || entry.size == -1) return std::nullopt;
+  return entry;
+}
+
+TRef<TStream> TZolUnpack::OpenHostHandle() const {
+  try {
+    return MakeRef<TFileStream>(path_, TFileStream::Mode::Read);
+  } catch (const EStreamError&) {
+    return nullptr;
+  }
+}
+
+TRef<TStream> TZolUnpack::OpenStoredWindow(TRef<TStream> host, int32_t method, int64_t length, int64_t start) {
+  if (!host) return nullptr;
+  auto window = MakeRef<TPartialStream>(std::move(host), length, start);
+  switch (TStorageMethod(method)) {
+    case TStorageMethod::Compressed:
+      return InflateWhole(std::move(window));
+    case TStorageMethod::Ciphered:
+      return MakeRef<TCryptStream>(std::move(window), kPackageCipherKey);
+    default:
+      return window;
+  }
+}
+
+void TZolUnpack::Dispose() {
+  Close();
+  directory_.reset();
+  TRefObject::Dispose();
+}
+
+}  // namespace zol
