@@ -23,6 +23,31 @@ std::string EscapePackageName(std::string_view name) {
   return out;
 }
 
+std::string UnescapePackageName(std::string_view section) {
+  auto hex = [](char c) -> int {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+  };
+  std::string out;
+  out.reserve(section.size());
+  for (size_t i = 0; i < section.size(); ++i) {
+    char c = section[i];
+    if (c == '<') {
+      out += '[';
+    } else if (c == '>') {
+      out += ']';
+    } else if (c == '#' && i + 2 < section.size() && hex(section[i + 1]) >= 0 && hex(section[i + 2]) >= 0 &&
+               hex(section[i + 1]) * 16 + hex(section[i + 2]) < 32) {
+      out += char(hex(section[i + 1]) * 16 + hex(section[i + 2]));
+      i += 2;
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
 std::string PackageKey(std::string_view name) {
   std::string key(name);
   for (char& c : key)

@@ -10,6 +10,9 @@ namespace zol {
 // character below 32 → "#" + its code in two upper-case hexadecimal digits.
 std::string EscapePackageName(std::string_view name);
 
+// The file name a directory section stands for (EscapePackageName undone).
+std::string UnescapePackageName(std::string_view section);
+
 // A requested name in the package's own form: folders separated by backslashes.
 std::string PackageKey(std::string_view name);
 

@@ -20,6 +20,7 @@
 #include "platform/process.h"
 #include "package/colour_overrides.h"
 #include "shell/screen_saver_state.h"
+#include "shell/show_info.h"
 #include "shell/single_instance.h"
 
 namespace zol {
@@ -90,7 +91,9 @@ int RunViewerProcess(int argc, char** argv) {
   // 6. Colour-management overrides.
   ColourOverrides() = ParseColourOverrides(commandLine);
 
-  // 7-9. The show window and its message loop arrive with the main window.
+  // 7-9. The show window and its message loop arrive with the main window;
+  // until then the reports of the command line run here.
+  if (commandLine.HasOption("info")) SetProcessExitCode(RunShowInfo(commandLine));
 
   // 10.
   ReturnForegroundToStarter(commandLine);
