@@ -38,7 +38,8 @@ class EglHeadlessContext : public GLContext {
   EglHeadlessContext(EGLDisplay display, EGLContext context, bool robust)
       : display_(display), context_(context), robust_(robust) {}
   ~EglHeadlessContext() override {
-    if (eglGetCurrentContext() == context_) eglMakeCurrent(display_, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
+    if (eglGetCurrentContext() == context_)
+      eglMakeCurrent(display_, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
     eglDestroyContext(display_, context_);
   }
 

@@ -32,12 +32,15 @@ std::unique_ptr<OutputWindow> OutputWindow::Create(const std::string& title, con
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     return nullptr;
   }
-  return std::unique_ptr<OutputWindow>(new OutputWindow(window));
+  return std::make_unique<OutputWindow>(window);
 }
 
 OutputWindow::~OutputWindow() {
   SDL_DestroyWindow(window_);
   SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  // The last SDL user gives back what SDL keeps beyond its subsystems (its
+  // D-Bus connection).
+  if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0) SDL_Quit();
 }
 
 ScreenRect OutputWindow::Bounds() const {
@@ -75,11 +78,17 @@ bool OutputWindow::HasInputFocus() const {
   return (SDL_GetWindowFlags(window_) & SDL_WINDOW_INPUT_FOCUS) != 0;
 }
 
-void OutputWindow::SetAlwaysOnTop(bool on) { SDL_SetWindowAlwaysOnTop(window_, on ? SDL_TRUE : SDL_FALSE); }
+void OutputWindow::SetAlwaysOnTop(bool on) {
+  SDL_SetWindowAlwaysOnTop(window_, on ? SDL_TRUE : SDL_FALSE);
+}
 
-void OutputWindow::Show() { SDL_ShowWindow(window_); }
+void OutputWindow::Show() {
+  SDL_ShowWindow(window_);
+}
 
-void OutputWindow::PumpEvents() { SDL_PumpEvents(); }
+void OutputWindow::PumpEvents() {
+  SDL_PumpEvents();
+}
 
 uint64_t OutputWindow::NativeId() const {
   SDL_SysWMinfo info;

@@ -23,8 +23,10 @@ class OutputWindow {
  public:
   // A window at RECT on the desktop (hidden unless VISIBLE); none with ERROR
   // filled when there is no display or the window cannot be made.
-  static std::unique_ptr<OutputWindow> Create(const std::string& title, const ScreenRect& rect,
-                                              bool visible, std::string& error);
+  static std::unique_ptr<OutputWindow> Create(const std::string& title, const ScreenRect& rect, bool visible,
+                                              std::string& error);
+  // Takes over WINDOW (Create makes one).
+  explicit OutputWindow(SDL_Window* window) : window_(window) {}
   ~OutputWindow();
   OutputWindow(const OutputWindow&) = delete;
   OutputWindow& operator=(const OutputWindow&) = delete;
@@ -46,7 +48,6 @@ class OutputWindow {
   SDL_Window* Sdl() const { return window_; }
 
  private:
-  explicit OutputWindow(SDL_Window* window) : window_(window) {}
   SDL_Window* window_;
 };
 
