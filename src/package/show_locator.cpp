@@ -21,6 +21,7 @@ TZolShowLocator::TZolShowLocator(TRef<TFileAccessor> accessor, std::string proje
 }
 
 void TZolShowLocator::Dispose() {
+  settings_.reset();
   project_.reset();
   accessor_.reset();
   TRefObject::Dispose();

@@ -19,10 +19,14 @@ class TZolShowLocator : public TRefObject {
   TFileAccessor& Accessor() const { return *accessor_; }
   const TRef<TFileAccessor>& AccessorRef() const { return accessor_; }
   TIniFile* Project() const { return project_.get(); }
+  const TRef<TIniFile>& ProjectRef() const { return project_; }
   const std::string& ProjectFileName() const { return projectFileName_; }
   const std::string& Version() const { return version_; }
   bool Packed() const { return packed_; }
   void SetPacked(bool packed) { packed_ = packed; }
+  // The show settings, made on first request by the show model (which sits
+  // above this layer) and kept with the locator.
+  TRef<TRefObject>& SettingsSlot() { return settings_; }
 
  protected:
   void Dispose() override;
@@ -30,6 +34,7 @@ class TZolShowLocator : public TRefObject {
  private:
   TRef<TFileAccessor> accessor_;
   TRef<TIniFile> project_;
+  TRef<TRefObject> settings_;
   std::string projectFileName_;
   std::string version_;
   bool packed_ = false;

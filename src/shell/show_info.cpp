@@ -6,6 +6,8 @@
 #include "foundation/command_line.h"
 #include "foundation/json_writer.h"
 #include "package/package_names.h"
+#include "model/show_report.h"
+#include "model/show_settings_of.h"
 #include "package/packed_file_source.h"
 #include "shell/show_opener.h"
 
@@ -44,9 +46,57 @@ void PrintMessage(const std::string& message) {
   fprintf(stderr, "%s\n", shown.c_str());
 }
 
+std::string_view EndModeName(TEndMode mode) {
+  switch (mode) {
+    case TEndMode::Close: return "close";
+    case TEndMode::Stop: return "stop";
+    default: return "repeat";
+  }
+}
+
+void WriteShow(TJsonWriter& json, TZolSource& show) {
+  json.BeginObject();
+  json.Key("slides").Int(show.SlideCount());
+  json.Key("length_ms").Real(show.ShowLength());
+  json.Key("end_mode").String(EndModeName(show.EndMode()));
+  json.Key("design_size").BeginArray().Int(show.Main().DesignWidth()).Int(show.Main().DesignHeight()).EndArray();
+  json.Key("manual").Bool(show.Main().ManualShow());
+  json.Key("timings").BeginArray();
+  for (const TSlideTimingRow& row : SlideTimingRows(show)) {
+    json.BeginObject();
+    json.Key("index").Int(row.index);
+    json.Key("begin").Real(row.begin);
+    json.Key("next_begin").Real(row.nextBegin);
+    json.Key("incoming").Real(row.incoming);
+    json.Key("outgoing").Real(row.outgoing);
+    json.Key("end").Real(row.end);
+    json.Key("slide_id").String(row.slideId);
+    json.Key("end_action").String(EndKindName(row.endAction));
+    json.Key("loop_ms").Real(row.loopMs);
+    json.EndObject();
+  }
+  json.EndArray();
+  json.Key("transitions").BeginArray();
+  for (const TSlideTransitionRow& row : SlideTransitionRows(show)) {
+    json.BeginObject();
+    json.Key("index").Int(row.index);
+    json.Key("name").String(row.name);
+    json.Key("type");
+    if (row.type == 0)
+      json.Null();
+    else
+      json.String(row.typeName);
+    json.Key("duration").Real(row.duration);
+    json.Key("smoothline").Real(row.smoothline);
+    json.EndObject();
+  }
+  json.EndArray();
+  json.EndObject();
+}
+
 }  // namespace
 
-std::string ShowInfoJson(const TZolShowLocator& locator) {
+std::string ShowInfoJson(TZolShowLocator& locator) {
   TJsonWriter json;
   json.BeginObject();
   json.Key("package");
@@ -55,6 +105,8 @@ std::string ShowInfoJson(const TZolShowLocator& locator) {
   else
     json.Null();
   json.Key("project").String(locator.ProjectFileName());
+  json.Key("show");
+  WriteShow(json, ShowSettings(locator));
   json.EndObject();
   return json.Text();
 }

@@ -10,10 +10,11 @@ class TCommandLine;
 class TZolShowLocator;
 
 // The report of an opened show.
-std::string ShowInfoJson(const TZolShowLocator& locator);
+std::string ShowInfoJson(TZolShowLocator& locator);
 
 // Opens the requested show and prints its report (exit code 0), or prints
-// the open failure's message on standard error (exit code 2).
+// the message of what failed (opening it, or its time line) on standard
+// error (exit code 2).
 int RunShowInfo(TCommandLine& commandLine);
 
 }  // namespace zol
