@@ -50,7 +50,11 @@ std::string TLog::Format(std::string_view text) const {
     snprintf(id, sizeof id, "#%04X ", unsigned(platform::CurrentThreadId()));
     line += id;
   }
-  if (timePrefix_) line += "[" + std::to_string(MsClock()) + "] ";
+  if (timePrefix_) {
+    char time[24];
+    snprintf(time, sizeof time, "[%d] ", int(MsClock()));
+    line += time;
+  }
   line.append(text);
   return line;
 }

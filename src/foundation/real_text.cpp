@@ -23,7 +23,7 @@ std::string RealToText(double value) {
     while (!text.empty() && text.back() == '0') text.pop_back();
     if (!text.empty() && text.back() == '.') text.pop_back();
   }
-  if (text == "-0") text = "0";
+  if (text == "-0") return std::string(1, '0');
   return text;
 }
 

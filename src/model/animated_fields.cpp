@@ -48,9 +48,13 @@ std::span<const TAnimatedFieldDesk> AnimatedFields() {
   return kFields;
 }
 
-const TAnimatedFieldDesk& AnimatedField(int index) { return AnimatedFields()[size_t(index)]; }
+const TAnimatedFieldDesk& AnimatedField(int index) {
+  return AnimatedFields()[size_t(index)];
+}
 
-std::span<const std::string_view> FieldGroupNames() { return kGroupNames; }
+std::span<const std::string_view> FieldGroupNames() {
+  return kGroupNames;
+}
 
 std::optional<int> FindFieldGroup(std::string_view name) {
   for (size_t g = 0; g < kGroupNames.size(); ++g)

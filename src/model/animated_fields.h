@@ -78,7 +78,9 @@ struct TNodeVariable {
 std::optional<TNodeVariable> FindNodeVariable(std::string_view name);
 
 // The mask bit of GROUP in a key frame's group mask.
-constexpr uint32_t GroupBit(int group) { return uint32_t(1) << group; }
+constexpr uint32_t GroupBit(int group) {
+  return uint32_t(1) << group;
+}
 
 // Internal-check failure unless every row's index is its position, no
 // multiplier is 0, every group is 0..7 and exactly the two items "Position"

@@ -37,7 +37,10 @@ bool TEffectOptions::IsEnabled(int64_t combination) const {
 std::string TEffectOptions::SectionName(const std::vector<int>& digits) {
   if (digits.empty()) return "slide_1";
   std::string name = "slide";
-  for (int digit : digits) name += "_" + std::to_string(digit);
+  for (int digit : digits) {
+    name += '_';
+    name += std::to_string(digit);
+  }
   return name;
 }
 

@@ -6,7 +6,9 @@
 namespace zol {
 namespace {
 
-float ClampOffset(float offset) { return std::isfinite(offset) ? std::clamp(offset, -100.0f, 100.0f) : 0.0f; }
+float ClampOffset(float offset) {
+  return std::isfinite(offset) ? std::clamp(offset, -100.0f, 100.0f) : 0.0f;
+}
 
 }  // namespace
 

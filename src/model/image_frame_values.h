@@ -6,8 +6,8 @@
 namespace zol {
 
 struct TImageFrameValues {
-  float zoom = 100;     // percent of the area that stays visible (100: all of it)
-  float offsetX = 0;    // percent of the free margin, -100 .. 100
+  float zoom = 100;   // percent of the area that stays visible (100: all of it)
+  float offsetX = 0;  // percent of the free margin, -100 .. 100
   float offsetY = 0;
 };
 

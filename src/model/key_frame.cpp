@@ -26,13 +26,17 @@ uint32_t GroupsAllowedFor(TZolObjectKind kind) {
   switch (kind) {
     case TZolObjectKind::Splitter:
     case TZolObjectKind::MaskStencil:
-    case TZolObjectKind::MaskContent: return 0;
+    case TZolObjectKind::MaskContent:
+      return 0;
     case TZolObjectKind::Image:
-    case TZolObjectKind::Video: return ~uint32_t(0);
+    case TZolObjectKind::Video:
+      return ~uint32_t(0);
     case TZolObjectKind::AniImage:
     case TZolObjectKind::Text:
-    case TZolObjectKind::Button: return ~GroupBit(kGroupFrame);
-    default: return ~(GroupBit(kGroupColor) | GroupBit(kGroupFrame));
+    case TZolObjectKind::Button:
+      return ~GroupBit(kGroupFrame);
+    default:
+      return ~(GroupBit(kGroupColor) | GroupBit(kGroupFrame));
   }
 }
 

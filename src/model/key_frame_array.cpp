@@ -14,6 +14,7 @@ TZolKeyFrame& TZolKeyFrameArray::Take(TZolObjectProps* node, int index) {
 
 void TZolKeyFrameArray::Truncate(int count) {
   if (count < 0) count = 0;
+  if (Count() > count) MarkChanged();
   while (Count() > count) {
     TRef<TZolKeyFrame> last = std::move(items_.back());
     items_.pop_back();

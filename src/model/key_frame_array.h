@@ -27,7 +27,7 @@ class TZolKeyFrameArray {
   // The key frame at INDEX for a re-read of NODE: the one already there, or a
   // new one appended when the list is shorter.
   TZolKeyFrame& Take(TZolObjectProps* node, int index);
-  // Frees the key frames from COUNT on.
+  // Frees the key frames from COUNT on; each must still know its place.
   void Truncate(int count);
   void Clear() { Truncate(0); }
   // Stable sort by time (equal times keep their order) and renumbering.

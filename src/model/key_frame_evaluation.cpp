@@ -49,7 +49,8 @@ void TZolObjectProps::EvaluateMany(double t) {
     const TGroupTrack& track = tracks_[size_t(group)];
     if (track.Defined()) ApplyGroupModifiers(*keys[size_t(track.previous)], group);
   }
-  for (int field = 0; field < kAnimatedFieldCount; ++field) values_[size_t(field)] = float(Interpolate(field));
+  for (int field = 0; field < kAnimatedFieldCount; ++field)
+    values_[size_t(field)] = float(Interpolate(field));
   for (int field = fieldModRange_.first; field < fieldModRange_.last; ++field) {
     const TGroupTrack& track = tracks_[size_t(AnimatedField(field).group)];
     if (track.Defined()) ApplyFieldModifiers(*keys[size_t(track.previous)], field);

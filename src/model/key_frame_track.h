@@ -25,7 +25,9 @@ struct TGroupTrack {
 };
 
 // 1 / SPAN, or 0 for spans too short to divide by (an immediate jump).
-inline double InverseSpan(double span) { return span > 0.0001 ? 1 / span : 0; }
+inline double InverseSpan(double span) {
+  return span > 0.0001 ? 1 / span : 0;
+}
 
 // Finds the key frames of KEYS that carry GROUP and puts previous and next on
 // the first of them.

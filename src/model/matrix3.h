@@ -20,7 +20,8 @@ struct TMatrix3 {
   friend TMatrix3 operator*(const TMatrix3& a, const TMatrix3& b) {
     TMatrix3 r;
     for (int i = 0; i < 3; ++i)
-      for (int j = 0; j < 3; ++j) r.m[i][j] = a.m[i][0] * b.m[0][j] + a.m[i][1] * b.m[1][j] + a.m[i][2] * b.m[2][j];
+      for (int j = 0; j < 3; ++j)
+        r.m[i][j] = a.m[i][0] * b.m[0][j] + a.m[i][1] * b.m[1][j] + a.m[i][2] * b.m[2][j];
     return r;
   }
 

@@ -39,8 +39,10 @@ TRef<TZolObject> CreateBuiltInObject(TZolObjectKind kind, TZolObject& parent, TZ
   switch (kind) {
     case TZolObjectKind::Frame:
     case TZolObjectKind::Box:
-    case TZolObjectKind::Splitter: return TZolObject::Make<TZolFrame>(&parent, TRef<TZolObjectProps>(&node));
-    default: return nullptr;
+    case TZolObjectKind::Splitter:
+      return TZolObject::Make<TZolFrame>(&parent, TRef<TZolObjectProps>(&node));
+    default:
+      return nullptr;
   }
 }
 

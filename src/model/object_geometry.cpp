@@ -18,7 +18,9 @@ constexpr double kRadiansPerDegree = std::numbers::pi / 180;
 // Below this the object's plane has collapsed to a line or a point.
 constexpr double kDegenerateArea = 1e-24;
 
-TPoint3F WithDepth(TPoint3F axis, float depthFactor) { return {axis.x, axis.y, axis.z * depthFactor}; }
+TPoint3F WithDepth(TPoint3F axis, float depthFactor) {
+  return {axis.x, axis.y, axis.z * depthFactor};
+}
 
 }  // namespace
 
@@ -79,8 +81,8 @@ void TZolObject::ComputeFrame(TSizeF parentSize) {
 
   const TVector3 normal = Cross(frame_.xAxis, frame_.yAxis);
   const double area = Dot(normal, normal);
-  frameDegenerate_ = !(area > kDegenerateArea) || !std::isfinite(area) ||
-                     !std::isfinite(TVector3(frame_.origin).Length());
+  frameDegenerate_ =
+      !(area > kDegenerateArea) || !std::isfinite(area) || !std::isfinite(TVector3(frame_.origin).Length());
 }
 
 bool TZolObject::UpdateGeometry(bool recurse) {
@@ -118,7 +120,9 @@ bool TZolObject::FacingHides() {
   return FacesViewer() ? hideFront_ : hideBack_;
 }
 
-bool TZolObject::IsShown() { return active_ && !hiddenByParent_ && !FacingHides(); }
+bool TZolObject::IsShown() {
+  return active_ && !hiddenByParent_ && !FacingHides();
+}
 
 void TZolObject::ResetDisplayedSize() {
   sizeRecord_ = TSizeRecord();
@@ -148,7 +152,8 @@ void TZolObject::FinishDisplayedSize(double cameraZ) {
   double magnification = 1;
   if (cameraZ < 0 && sizeRecord_.nearestDepth > cameraZ)
     magnification = 1 / (1 - sizeRecord_.nearestDepth / cameraZ);
-  const TSizeF size{float(sizeRecord_.widthScale * magnification), float(sizeRecord_.heightScale * magnification)};
+  const TSizeF size{float(sizeRecord_.widthScale * magnification),
+                    float(sizeRecord_.heightScale * magnification)};
   const bool changed = std::fabs(size.width - largestSize_.width) > 0.000001 ||
                        std::fabs(size.height - largestSize_.height) > 0.000001;
   largestSize_ = size;

@@ -10,8 +10,8 @@ namespace zol {
 namespace {
 
 constexpr std::array<std::string_view, kObjectKindCount> kTypeNames = {
-    "",      "Frame", "Box",   "Splitter", "Image",       "AniImage",
-    "Text",  "Button", "Video", "ViewPort", "MaskStencil", "MaskContent",
+    "",     "Frame",  "Box",   "Splitter", "Image",       "AniImage",
+    "Text", "Button", "Video", "ViewPort", "MaskStencil", "MaskContent",
 };
 
 // Switching on the first letter keeps the lookup to one or two comparisons;
@@ -29,15 +29,24 @@ TZolObjectKind Lookup(std::string_view typeName) {
     return found != TZolObjectKind::Unknown ? found : is(b);
   };
   switch (folded[0]) {
-    case 'a': return is(TZolObjectKind::AniImage);
-    case 'b': return either(TZolObjectKind::Box, TZolObjectKind::Button);
-    case 'f': return is(TZolObjectKind::Frame);
-    case 'i': return is(TZolObjectKind::Image);
-    case 'm': return either(TZolObjectKind::MaskStencil, TZolObjectKind::MaskContent);
-    case 's': return is(TZolObjectKind::Splitter);
-    case 't': return is(TZolObjectKind::Text);
-    case 'v': return either(TZolObjectKind::Video, TZolObjectKind::Viewport);
-    default: return TZolObjectKind::Unknown;
+    case 'a':
+      return is(TZolObjectKind::AniImage);
+    case 'b':
+      return either(TZolObjectKind::Box, TZolObjectKind::Button);
+    case 'f':
+      return is(TZolObjectKind::Frame);
+    case 'i':
+      return is(TZolObjectKind::Image);
+    case 'm':
+      return either(TZolObjectKind::MaskStencil, TZolObjectKind::MaskContent);
+    case 's':
+      return is(TZolObjectKind::Splitter);
+    case 't':
+      return is(TZolObjectKind::Text);
+    case 'v':
+      return either(TZolObjectKind::Video, TZolObjectKind::Viewport);
+    default:
+      return TZolObjectKind::Unknown;
   }
 }
 
@@ -48,7 +57,9 @@ bool CheckBuiltInTable() {
 
 }  // namespace
 
-std::span<const std::string_view> ObjectTypeNames() { return kTypeNames; }
+std::span<const std::string_view> ObjectTypeNames() {
+  return kTypeNames;
+}
 
 TZolObjectKind ObjectKindFromTypeName(std::string_view typeName) {
   static const bool checked = CheckBuiltInTable();

@@ -8,7 +8,9 @@ namespace zol {
 
 void TZolObject::ReadParams(TZolObjectProps& node) {
   const TIniObject* source = node.Source();
-  auto item = [source](std::string_view key) -> const TIniItem* { return source ? source->Find(key) : nullptr; };
+  auto item = [source](std::string_view key) -> const TIniItem* {
+    return source ? source->Find(key) : nullptr;
+  };
 
   name_ = node.Name();
   fitMode_ = TFitMode(AsEnum(item("FitMode"), {"None", "PlaceInto", "Cover"}, int(TFitMode::PlaceInto)));

@@ -11,7 +11,9 @@ namespace zol {
 TObjectSideList::TObjectSideList(std::vector<TRef<TZolObjectProps>> nodes)
     : nodes_(std::move(nodes)), remaining_(int(nodes_.size())) {}
 
-size_t TObjectSideList::Hash(std::string_view guid) { return std::hash<std::string_view>()(guid); }
+size_t TObjectSideList::Hash(std::string_view guid) {
+  return std::hash<std::string_view>()(guid);
+}
 
 void TObjectSideList::BuildIndex() {
   buckets_.assign(std::bit_ceil(std::max<size_t>(nodes_.size(), 4)), -1);

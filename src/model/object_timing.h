@@ -24,10 +24,14 @@ struct TObjectTiming {
   // The time of ANCHOR relative to the slide start.
   double AnchorTime(TTimeAnchor anchor) const {
     switch (anchor) {
-      case TTimeAnchor::PrevEffectEnd: return incomingEnd;
-      case TTimeAnchor::NextEffectBegin: return double(slideEnd) - outgoingDuration;
-      case TTimeAnchor::SlideEnd: return slideEnd;
-      case TTimeAnchor::SlideBegin: break;
+      case TTimeAnchor::PrevEffectEnd:
+        return incomingEnd;
+      case TTimeAnchor::NextEffectBegin:
+        return double(slideEnd) - outgoingDuration;
+      case TTimeAnchor::SlideEnd:
+        return slideEnd;
+      case TTimeAnchor::SlideBegin:
+        break;
     }
     return 0;
   }

@@ -39,7 +39,7 @@ void TZolObjectProps::ReadOwnItems() {
 
 void TZolObjectProps::ReadChildren() {
   // The old children stay referenced until the end, so a failure half-way
-  // leaves the previous tree in place.
+  // (an object without GUID) leaves the previous child list in place.
   const std::vector<TRef<TZolObjectProps>> old = children_;
   std::vector<TRef<TZolObjectProps>> fresh;
   size_t position = 0;
@@ -59,7 +59,8 @@ void TZolObjectProps::ReadChildren() {
     if (!side && position < old.size() && old[position]->Guid() == guid) {
       node = old[position++];
     } else {
-      if (!side) side.emplace(std::vector<TRef<TZolObjectProps>>(old.begin() + std::ptrdiff_t(position), old.end()));
+      if (!side)
+        side.emplace(std::vector<TRef<TZolObjectProps>>(old.begin() + std::ptrdiff_t(position), old.end()));
       node = side->Take(guid);
     }
     if (!node) node = MakeRef<TZolObjectProps>(this);

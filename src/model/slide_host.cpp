@@ -8,8 +8,8 @@ namespace zol {
 namespace {
 
 constexpr std::array<std::string_view, kGeneratedPictureKinds> kPrefixes = {
-    "Button: ", "Shadow: ", "Text: ", "Mask: ", "PresetedMask:", "SlideEffectBuffer", "EffectResource",
-    "TextWithSize:",
+    "Button: ",      "Shadow: ",          "Text: ",         "Mask: ",
+    "PresetedMask:", "SlideEffectBuffer", "EffectResource", "TextWithSize:",
 };
 
 struct TDefaultGenerators {
@@ -34,11 +34,14 @@ std::string Trimmed(std::string text) {
 
 }  // namespace
 
-std::string_view GeneratedPicturePrefix(TGeneratedPicture kind) { return kPrefixes[size_t(kind)]; }
+std::string_view GeneratedPicturePrefix(TGeneratedPicture kind) {
+  return kPrefixes[size_t(kind)];
+}
 
 std::optional<TGeneratedName> ParseGeneratedName(std::string_view name) {
   for (size_t i = 0; i < kPrefixes.size(); ++i)
-    if (name.starts_with(kPrefixes[i])) return TGeneratedName{TGeneratedPicture(i), name.substr(kPrefixes[i].size())};
+    if (name.starts_with(kPrefixes[i]))
+      return TGeneratedName{TGeneratedPicture(i), name.substr(kPrefixes[i].size())};
   return std::nullopt;
 }
 

@@ -81,7 +81,9 @@ class TZolSlideHost : public TRefObject {
   void SetHitPermission(HitPermission permission) { hitPermission_ = std::move(permission); }
   bool MayHit(TZolObject& object) const { return !hitPermission_ || hitPermission_(object); }
   void SetSectionLookup(SectionLookup lookup) { sectionLookup_ = std::move(lookup); }
-  TIniSection* FindSection(std::string_view name) const { return sectionLookup_ ? sectionLookup_(name) : nullptr; }
+  TIniSection* FindSection(std::string_view name) const {
+    return sectionLookup_ ? sectionLookup_(name) : nullptr;
+  }
 
   // Colour management: project colours go through the display profile's
   // conversion when one is set; without one they are used as stored.

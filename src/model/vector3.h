@@ -22,7 +22,9 @@ struct TVector3 {
   double Length() const { return std::sqrt(x * x + y * y + z * z); }
 };
 
-inline double Dot(const TVector3& a, const TVector3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+inline double Dot(const TVector3& a, const TVector3& b) {
+  return a.x * b.x + a.y * b.y + a.z * b.z;
+}
 inline TVector3 Cross(const TVector3& a, const TVector3& b) {
   return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }

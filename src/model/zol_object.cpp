@@ -36,15 +36,25 @@ bool TZolObject::IsChanged() {
   return false;
 }
 
-float TZolObject::GetBlur() { return GetSlide().ContentSize().width * Blur(); }
+float TZolObject::GetBlur() {
+  return GetSlide().ContentSize().width * Blur();
+}
 
-float TZolObject::GetOpacity() { return GetSlide().SlideOpacity() * Opacity() / 100; }
+float TZolObject::GetOpacity() {
+  return GetSlide().SlideOpacity() * Opacity() / 100;
+}
 
-double TZolObject::GetAnchorTime(TTimeAnchor anchor) { return GetSlide().GetAnchorTime(anchor); }
+double TZolObject::GetAnchorTime(TTimeAnchor anchor) {
+  return GetSlide().GetAnchorTime(anchor);
+}
 
-TSizeF TZolObject::GetParentSize() { return parent_ ? parent_->contentSize_ : contentSize_; }
+TSizeF TZolObject::GetParentSize() {
+  return parent_ ? parent_->contentSize_ : contentSize_;
+}
 
-TObjectFrame TZolObject::GetParentFrame() { return parent_ ? parent_->frame_ : TObjectFrame(); }
+TObjectFrame TZolObject::GetParentFrame() {
+  return parent_ ? parent_->frame_ : TObjectFrame();
+}
 
 void TZolObject::DrawSelf(TDeviceDrawer&) {}
 
@@ -84,7 +94,9 @@ bool TZolObject::Evaluate(bool recurse, double showTime) {
   return active;
 }
 
-TZolSlideHost* TZolObject::GetHost() { return parent_ ? parent_->GetHost() : nullptr; }
+TZolSlideHost* TZolObject::GetHost() {
+  return parent_ ? parent_->GetHost() : nullptr;
+}
 
 TZolSlide& TZolObject::GetSlide() {
   if (!parent_) ZOL_CHECK_FAILED("ZolObject root is not a ZolSlide");

@@ -24,7 +24,8 @@ void TZolSlide::SetTimes(double begin, double nextBegin, double incoming, double
 
 TObjectTiming TZolSlide::TreeTiming() const {
   const double outgoing = std::round(outgoing_);
-  return {int32_t(std::round(nextBegin_ - begin_) + outgoing), int32_t(std::round(incoming_)), int32_t(outgoing)};
+  return {int32_t(std::round(nextBegin_ - begin_) + outgoing), int32_t(std::round(incoming_)),
+          int32_t(outgoing)};
 }
 
 void TZolSlide::ReadObjects(const TIniList& section, const TObjectTiming& timing) {
@@ -43,10 +44,14 @@ void TZolSlide::ReadObjects(const TIniList& section, const TObjectTiming& timing
 
 double TZolSlide::GetAnchorTime(TTimeAnchor anchor) {
   switch (anchor) {
-    case TTimeAnchor::SlideBegin: return begin_;
-    case TTimeAnchor::PrevEffectEnd: return begin_ + incoming_;
-    case TTimeAnchor::NextEffectBegin: return nextBegin_;
-    case TTimeAnchor::SlideEnd: return nextBegin_ + outgoing_;
+    case TTimeAnchor::SlideBegin:
+      return begin_;
+    case TTimeAnchor::PrevEffectEnd:
+      return begin_ + incoming_;
+    case TTimeAnchor::NextEffectBegin:
+      return nextBegin_;
+    case TTimeAnchor::SlideEnd:
+      return nextBegin_ + outgoing_;
   }
   ZOL_CHECK_FAILED("Invalid slide time anchor " + std::to_string(int(anchor)));
 }

@@ -1,23 +1,46 @@
 #include "package/crypt_stream.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "foundation/assertion.h"
 
 namespace zol {
 
+namespace {
+constexpr size_t kTile = 4096;
+}  // namespace
+
 TCryptStream::TCryptStream(TRef<TStream> inner, std::string key)
     : inner_(std::move(inner)), key_(std::move(key)) {
   ZOL_CHECK(inner_ != nullptr, "TCryptStream: no inner stream");
   ZOL_CHECK(!key_.empty(), "TCryptStream: empty key");
+  const size_t copies = (kTile + key_.size() - 1) / key_.size();
+  tiledKey_.reserve(copies * key_.size());
+  for (size_t i = 0; i < copies; ++i) tiledKey_ += key_;
 }
 
 void TCryptStream::Apply(char* bytes, size_t count, int64_t position) const {
-  size_t n = key_.size();
+  const size_t n = key_.size();
   size_t k = size_t(position % int64_t(n));
-  for (size_t i = 0; i < count; ++i) {
-    bytes[i] = char(bytes[i] ^ key_[k]);
-    if (++k == n) k = 0;
+  while (count > 0) {
+    // From key offset K the tiled key runs on without wrapping.
+    const size_t run = std::min(count, tiledKey_.size() - k);
+    const char* key = tiledKey_.data() + k;
+    size_t i = 0;
+    for (; i + 8 <= run; i += 8) {
+      uint64_t data, mask;
+      std::memcpy(&data, bytes + i, 8);
+      std::memcpy(&mask, key + i, 8);
+      data ^= mask;
+      std::memcpy(bytes + i, &data, 8);
+    }
+    for (; i < run; ++i) bytes[i] = char(bytes[i] ^ key[i]);
+    bytes += run;
+    count -= run;
+    k = (k + run) % n;
   }
 }
 

@@ -32,6 +32,9 @@ class TCryptStream : public TStream {
 
   TRef<TStream> inner_;
   std::string key_;
+  // The key repeated to a whole number of copies of at least 4 KiB, so that
+  // long runs XOR against contiguous key bytes a word at a time.
+  std::string tiledKey_;
 };
 
 }  // namespace zol

@@ -1,12 +1,14 @@
 #include "package/partial_stream.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace zol {
 
 TPartialStream::TPartialStream(TRef<TStream> source, int64_t length, int64_t start)
     : source_(std::move(source)), start_(start), length_(length) {
-  if (!source_ || start < 0 || length < 0 || source_->GetSize() < start + length)
+  // Written so that absurd positions from a damaged file cannot overflow.
+  if (!source_ || start < 0 || length < 0 || length > source_->GetSize() || start > source_->GetSize() - length)
     throw EStreamError("Insufficient Source Size");
   buffer_.resize(size_t(chunk_));
   SetPosition(0);
@@ -22,7 +24,8 @@ int64_t TPartialStream::GetPosition() { return source_->GetPosition() - start_; 
 
 void TPartialStream::SetPosition(int64_t position) {
   if (position < 0) throw EStreamError("Incorrect Position");
-  source_->SetPosition(start_ + position);
+  // Past the end is allowed (reads give nothing), but must not overflow.
+  source_->SetPosition(position > INT64_MAX - start_ ? INT64_MAX : start_ + position);
 }
 
 void TPartialStream::SetSize(int64_t) { throw EStreamError("Stream Cannot be resized"); }

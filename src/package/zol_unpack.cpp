@@ -47,13 +47,18 @@ void TZolUnpack::Open() {
     base_ = 0;
   } else if (MarkerAt(*stream_, size - 12) && size >= 20) {
     end_ = size - 8;
-    base_ = end_ - ReadInt64At(*stream_, size - 8);
+    const int64_t length = ReadInt64At(*stream_, size - 8);
+    // A package holds at least its trailer and fits in its file.
+    if (length < 12 || length > end_) throw EStreamError("Insufficient Source Size");
+    base_ = end_ - length;
   } else {
     Close();  // not a package: no error text
     return;
   }
 
-  const int64_t directoryStart = base_ + ReadInt64At(*stream_, end_ - 12);
+  const int64_t relativeStart = ReadInt64At(*stream_, end_ - 12);
+  if (relativeStart < 0 || relativeStart > end_ - 12 - base_) throw EStreamError("Insufficient Source Size");
+  const int64_t directoryStart = base_ + relativeStart;
   const int64_t directoryLength = end_ - 12 - directoryStart;
   TRef<TStream> text = OpenStoredWindow(OpenHostHandle(), int32_t(TStorageMethod::Compressed),
                                         directoryLength, directoryStart);
@@ -68,7 +73,7 @@ void TZolUnpack::Open() {
       return;
     }
     std::optional<int64_t> packedAt = TextToInt64(stored->Value());
-    if (!packedAt || *packedAt > directoryStart) {
+    if (!packedAt || *packedAt < 0 || *packedAt > directoryStart) {
       error_ = "Slide-show File Damaged";
       Close();
       return;
@@ -86,8 +91,10 @@ std::optional<TPackageEntry> TZolUnpack::FindEntry(std::string_view name) const 
   // A missing position is judged before the delta is added, so that a moved
   // package does not turn "no position" into a real one.
   int64_t position = AsInt64(section->Find("_ps"), -1);
-  TPackageEntry entry{position + delta_, AsInt64(section->Find("_sz"), -1), AsInt(section->Find("_pm"), 0)};
+  TPackageEntry entry{0, AsInt64(section->Find("_sz"), -1), AsInt(section->Find("_pm"), 0)};
   if (position == -1 || entry.size == -1) return std::nullopt;
+  // Positions come from the file: an absurd one must not overflow.
+  if (__builtin_add_overflow(position, delta_, &entry.position)) return std::nullopt;
   return entry;
 }
 

@@ -15,7 +15,9 @@ using test::Key;
 using test::Obj;
 using test::TNodeRig;
 
-std::string KeyAt(int time, std::string items) { return Key("Time=" + std::to_string(time) + "\n" + items); }
+std::string KeyAt(int time, std::string items) {
+  return Key("Time=" + std::to_string(time) + "\n" + items);
+}
 
 TEST(KeyFrameEvaluation, OpacityBetweenTwoKeyFrames) {
   TNodeRig rig(Obj("Image", "A", "", KeyAt(0, "Opacity=0\n") + KeyAt(1000, "Opacity=100\n")));
@@ -24,14 +26,15 @@ TEST(KeyFrameEvaluation, OpacityBetweenTwoKeyFrames) {
     float opacity;
   };
   // Forward, then jumping back: the resumed search must land the same way.
-  const TCase cases[] = {{-50, 0},    {0, 0},    {250, 25},   {500, 50},    {999, 99.9f}, {1000, 100},
-                         {5000, 100}, {20000, 100}, {750, 75}, {-10, 0}, {250, 25}};
+  const TCase cases[] = {{-50, 0},    {0, 0},       {250, 25}, {500, 50}, {999, 99.9f}, {1000, 100},
+                         {5000, 100}, {20000, 100}, {750, 75}, {-10, 0},  {250, 25}};
   for (const TCase& c : cases) EXPECT_NEAR(rig.Value(kFieldOpacity, c.t), c.opacity, 1e-4) << c.t;
 }
 
 TEST(KeyFrameEvaluation, KeyFrameWithoutTheGroupDoesNotInterruptItsTrack) {
   TNodeRig rig(Obj("Image", "A", "",
-                   KeyAt(0, "Position=0,0\nOpacity=0\n") + KeyAt(500, "grps=1\nOpacity=50\nPosition=900,900\n") +
+                   KeyAt(0, "Position=0,0\nOpacity=0\n") +
+                       KeyAt(500, "grps=1\nOpacity=50\nPosition=900,900\n") +
                        KeyAt(1000, "Position=100,40\nOpacity=100\n")));
   struct TCase {
     double t;
@@ -39,9 +42,9 @@ TEST(KeyFrameEvaluation, KeyFrameWithoutTheGroupDoesNotInterruptItsTrack) {
     float want;
   };
   const TCase cases[] = {
-      {250, kFieldPosX, 25},    {750, kFieldPosX, 75},     {750, kFieldPosY, 30},
-      {250, kFieldOpacity, 25}, {750, kFieldOpacity, 75},  {500, kFieldOpacity, 50},
-      {500, kFieldPosX, 50},    {2000, kFieldPosX, 100},   {100, kFieldScaleX, 100},
+      {250, kFieldPosX, 25},    {750, kFieldPosX, 75},    {750, kFieldPosY, 30},
+      {250, kFieldOpacity, 25}, {750, kFieldOpacity, 75}, {500, kFieldOpacity, 50},
+      {500, kFieldPosX, 50},    {2000, kFieldPosX, 100},  {100, kFieldScaleX, 100},
   };
   for (const TCase& c : cases) EXPECT_NEAR(rig.Value(c.field, c.t), c.want, 1e-4) << c.t << " " << c.field;
   EXPECT_EQ(rig.node->Track(kGroupPos).first, 0);
@@ -62,8 +65,8 @@ TEST(KeyFrameEvaluation, ImageFrameAnimatesOnlyOnPictures) {
     std::string type;
     float zoomAt500;
   };
-  const TCase cases[] = {{"Image", 200}, {"Video", 200}, {"Text", 100}, {"Button", 100}, {"AniImage", 100},
-                         {"Box", 100}};
+  const TCase cases[] = {{"Image", 200},  {"Video", 200},    {"Text", 100},
+                         {"Button", 100}, {"AniImage", 100}, {"Box", 100}};
   for (const TCase& c : cases) {
     TNodeRig rig(Obj(c.type, "A", "", KeyAt(0, "Zoom=100\n") + KeyAt(1000, "Zoom=300\n")));
     EXPECT_FLOAT_EQ(rig.Value(kFieldFrameS, 500), c.zoomAt500) << c.type;
@@ -153,7 +156,8 @@ TEST(KeyFrameEvaluation, ResumedSearchMatchesAFreshOne) {
     const bool opacity = random() % 3 != 0;
     const int value = int(random() % 101);
     list.push_back({time, opacity, value});
-    keys += KeyAt(time, (opacity ? "grps=1\n" : "grps=2\n") + std::string("Opacity=") + std::to_string(value) + "\n");
+    keys += KeyAt(
+        time, (opacity ? "grps=1\n" : "grps=2\n") + std::string("Opacity=") + std::to_string(value) + "\n");
   }
   const std::string text = Obj("Image", "A", "", keys);
   const TObjectTiming timing{time + 1000, 0, 0};
@@ -200,9 +204,10 @@ TEST(KeyFrameEvaluation, RescalingMultipliesAndRounds) {
       {0.5, 3, 1001, 3, 2, 501, 2},
   };
   for (const TCase& c : cases) {
-    TNodeRig rig(Obj("Frame", "A", "DeltaTime1=" + std::to_string(c.delta) + "\n",
-                     KeyAt(c.first, "Opacity=0\n") + KeyAt(c.second, "Opacity=100\n") +
-                         Obj("Frame", "B", "DeltaTime2=" + std::to_string(c.delta) + "\n", KeyAt(c.first, ""))));
+    TNodeRig rig(
+        Obj("Frame", "A", "DeltaTime1=" + std::to_string(c.delta) + "\n",
+            KeyAt(c.first, "Opacity=0\n") + KeyAt(c.second, "Opacity=100\n") +
+                Obj("Frame", "B", "DeltaTime2=" + std::to_string(c.delta) + "\n", KeyAt(c.first, ""))));
     const TObjectTiming timing{20000, 500, 700};
     rig.node->RescaleTimes(timing, true, c.factor);
     EXPECT_DOUBLE_EQ(rig.KeyFrame(0).Time(), c.wantFirst) << c.factor;

@@ -38,7 +38,8 @@ TEST(AnimatedFields, TableCheckNamesTheBrokenRule) {
       {"group high", [](auto& t) { t[0].group = 8; }, "Invalid Group Range"},
       {"group low", [](auto& t) { t[0].group = -1; }, "Invalid Group Range"},
       {"third list", [](auto& t) { t[0].component = 0; }, "Invalid keyframe comma list items"},
-      {"one list", [](auto& t) { t[9].component = t[10].component = -1; }, "Invalid keyframe comma list items"},
+      {"one list", [](auto& t) { t[9].component = t[10].component = -1; },
+       "Invalid keyframe comma list items"},
   };
   for (const TCase& c : cases) {
     std::vector<TAnimatedFieldDesk> table = FieldTable();
@@ -58,11 +59,20 @@ TEST(AnimatedFields, NamesFindGroupsAndFields) {
     std::optional<int> field;
   };
   const TCase fields[] = {
-      {"Pos.X", kFieldPosX}, {"pos.y", kFieldPosY}, {"Opacity", kFieldOpacity}, {"FRAME.S", kFieldFrameS},
-      {"Angle", kFieldAngle}, {"Angle.Y", kFieldAngleY}, {"Blur", kFieldBlur},
+      {"Pos.X", kFieldPosX},
+      {"pos.y", kFieldPosY},
+      {"Opacity", kFieldOpacity},
+      {"FRAME.S", kFieldFrameS},
+      {"Angle", kFieldAngle},
+      {"Angle.Y", kFieldAngleY},
+      {"Blur", kFieldBlur},
       // The group part must be the field's own group.
-      {"Scale.Z", std::nullopt}, {"Pos", std::nullopt}, {"Color", std::nullopt}, {"Frame.X.Y", std::nullopt},
-      {"", std::nullopt}, {".X", std::nullopt},
+      {"Scale.Z", std::nullopt},
+      {"Pos", std::nullopt},
+      {"Color", std::nullopt},
+      {"Frame.X.Y", std::nullopt},
+      {"", std::nullopt},
+      {".X", std::nullopt},
   };
   for (const TCase& c : fields) EXPECT_EQ(FindFieldByDottedName(c.name), c.field) << c.name;
   EXPECT_EQ(FindFieldGroup("center"), kGroupCenter);
@@ -75,10 +85,14 @@ TEST(AnimatedFields, NodeVariables) {
     std::optional<TNodeVariable> want;
   };
   const TCase cases[] = {
-      {"Pos.X", TNodeVariable{false, kFieldPosX}},  {"Pos", TNodeVariable{true, kGroupPos}},
-      {"Opacity", TNodeVariable{false, kFieldOpacity}}, {"blur", TNodeVariable{false, kFieldBlur}},
-      {"Color", TNodeVariable{true, kGroupColor}},  {"Frame", TNodeVariable{true, kGroupFrame}},
-      {"Pos.T", std::nullopt},                      {"value", std::nullopt},
+      {"Pos.X", TNodeVariable{false, kFieldPosX}},
+      {"Pos", TNodeVariable{true, kGroupPos}},
+      {"Opacity", TNodeVariable{false, kFieldOpacity}},
+      {"blur", TNodeVariable{false, kFieldBlur}},
+      {"Color", TNodeVariable{true, kGroupColor}},
+      {"Frame", TNodeVariable{true, kGroupFrame}},
+      {"Pos.T", std::nullopt},
+      {"value", std::nullopt},
   };
   for (const TCase& c : cases) EXPECT_EQ(FindNodeVariable(c.name), c.want) << c.name;
 }

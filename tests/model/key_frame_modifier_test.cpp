@@ -55,17 +55,20 @@ class TTestModifier : public TKeyFrameModifier {
 class KeyFrameModifiers : public ::testing::Test {
  protected:
   void SetUp() override {
-    previous_ = SetModifierFactory([](TZolObjectProps& node, const TIniObject& object, TModifierDestination dst) {
-      if (AsString(object.Find("fn")).empty()) return TRef<TKeyFrameModifier>();
-      return TRef<TKeyFrameModifier>(MakeRef<TTestModifier>(node, object, dst));
-    });
+    previous_ =
+        SetModifierFactory([](TZolObjectProps& node, const TIniObject& object, TModifierDestination dst) {
+          if (AsString(object.Find("fn")).empty()) return TRef<TKeyFrameModifier>();
+          return TRef<TKeyFrameModifier>(MakeRef<TTestModifier>(node, object, dst));
+        });
   }
   void TearDown() override { SetModifierFactory(std::move(previous_)); }
 
   static std::string Mod(std::string dst, std::string fn, std::string more = "") {
     return "object :Mod\ndst=" + dst + "\nfn=" + fn + "\n" + more + "end\n";
   }
-  static std::string KeyAt(int time, std::string items) { return Key("Time=" + std::to_string(time) + "\n" + items); }
+  static std::string KeyAt(int time, std::string items) {
+    return Key("Time=" + std::to_string(time) + "\n" + items);
+  }
 
  private:
   TModifierFactory previous_;
@@ -95,7 +98,8 @@ TEST_F(KeyFrameModifiers, GroupAndFieldModifiersActDuringTheirInterval) {
       {"ease on Pos ends at the next key", Mod("Pos.T", "T*T"), "", kFieldPosX, 2000, 100},
       {"ease leaves other groups", Mod("Pos.T", "T*T"), "", kFieldOpacity, 500, 50},
       {"field modifier", Mod("Opacity", "value*0.5"), "", kFieldOpacity, 500, 25},
-      {"chain in read order", Mod("Opacity", "value*0.5") + Mod("Opacity", "value+10"), "", kFieldOpacity, 500, 35},
+      {"chain in read order", Mod("Opacity", "value*0.5") + Mod("Opacity", "value+10"), "", kFieldOpacity,
+       500, 35},
       {"disabled passes through", Mod("Opacity", "value*0.5", "Disable=1\n") + Mod("Opacity", "value+10"), "",
        kFieldOpacity, 500, 60},
       {"last key runs to the slide end", "", Mod("Opacity", "T*100"), kFieldOpacity, 2000, 25},

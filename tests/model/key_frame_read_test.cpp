@@ -50,11 +50,10 @@ TEST(KeyFrameRead, GroupMasksDependOnTheKind) {
     uint32_t want;
   };
   const TCase cases[] = {
-      {"Image", "", 0xFF},       {"Video", "255", 0xFF},    {"Image", "5", 5},
-      {"AniImage", "255", 0x7F}, {"Text", "255", 0x7F},     {"Button", "255", 0x7F},
-      {"Frame", "255", 0x3F},    {"Box", "", 0x3F},         {"ViewPort", "255", 0x3F},
-      {"Gadget", "255", 0x3F},   {"Splitter", "255", 0},    {"MaskStencil", "255", 0},
-      {"MaskContent", "7", 0},   {"Image", "x", 0xFF},      {"Text", "192", 0x40},
+      {"Image", "", 0xFF},       {"Video", "255", 0xFF},  {"Image", "5", 5},      {"AniImage", "255", 0x7F},
+      {"Text", "255", 0x7F},     {"Button", "255", 0x7F}, {"Frame", "255", 0x3F}, {"Box", "", 0x3F},
+      {"ViewPort", "255", 0x3F}, {"Gadget", "255", 0x3F}, {"Splitter", "255", 0}, {"MaskStencil", "255", 0},
+      {"MaskContent", "7", 0},   {"Image", "x", 0xFF},    {"Text", "192", 0x40},
   };
   for (const TCase& c : cases) {
     TNodeRig rig(Obj(c.type, "A", "", Key(c.grps.empty() ? "" : "grps=" + c.grps + "\n")));
@@ -133,13 +132,13 @@ TEST(KeyFrameRead, SetKeyValueRewritesTheItem) {
 TEST(KeyFrameRead, MalformedKeyFramesReadAsDefaults) {
   // Items of the wrong kind, junk children, modifiers and filters nobody
   // reads yet: the key frame is read, with defaults where nothing fits.
-  const std::string junk = Key(
-      "Time=soon\nOrigin=\ngrps=-1\nOpacity=\nPosition=,,,\nCenterPos=1,2,3,4\n"
-      "object Opacity:Something\nend\n"
-      "object m1:Mod\ndst=Pos.X\nfn=value*2\nend\n"
-      "object m2:Mod\nend\n"
-      "object f1:Filter\nkind=sepia\nend\n"
-      "object :KeyPoint\nTime=5\nend\n");
+  const std::string junk =
+      Key("Time=soon\nOrigin=\ngrps=-1\nOpacity=\nPosition=,,,\nCenterPos=1,2,3,4\n"
+          "object Opacity:Something\nend\n"
+          "object m1:Mod\ndst=Pos.X\nfn=value*2\nend\n"
+          "object m2:Mod\nend\n"
+          "object f1:Filter\nkind=sepia\nend\n"
+          "object :KeyPoint\nTime=5\nend\n");
   TNodeRig rig(Obj("Image", "A", "", junk + Key("Time=100\nOpacity=0\n")));
   ASSERT_EQ(rig.node->KeyFrames().Count(), 2);
   const TZolKeyFrame& key = rig.KeyFrame(0);

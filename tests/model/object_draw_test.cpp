@@ -35,8 +35,10 @@ class TRecordingDrawer : public TDeviceDrawer {
   void DrawTransition(TDrawItem*, TDrawItem*, TFilterParams*) override {}
   void DrawImage(TZolImage&, const TPoint3F&, const TImageDrawParams&, const TPoint3F&, const TPoint3F&,
                  const TPointF&) override {}
-  void DrawBox(const TPoint3F&, const TPointF&, const TBoxParams&, const TPoint3F&, const TPoint3F&) override {}
-  void DrawFrame(const TPlacement&, const TPointF&, bool, float, uint32_t, const TSizeF&, const TSizeF&) override {}
+  void DrawBox(const TPoint3F&, const TPointF&, const TBoxParams&, const TPoint3F&,
+               const TPoint3F&) override {}
+  void DrawFrame(const TPlacement&, const TPointF&, bool, float, uint32_t, const TSizeF&,
+                 const TSizeF&) override {}
   // Video frames belong to the scene drawer; never asked for here.
   TRef<T3DYUV> CreateVideoImage(int, int, bool) override { std::abort(); }
   void DrawVideo(T3DYUV&, const TPoint3F&, const TImageDrawParams&, const TPoint3F&, const TPoint3F&,

@@ -12,7 +12,9 @@ using test::Key;
 using test::Obj;
 using test::TSlideRig;
 
-TPoint3F TopLeft(const TZolObject& o) { return o.Frame().Apply(o.RectOrigin().x, o.RectOrigin().y); }
+TPoint3F TopLeft(const TZolObject& o) {
+  return o.Frame().Apply(o.RectOrigin().x, o.RectOrigin().y);
+}
 TPoint3F BottomRight(const TZolObject& o) {
   return o.Frame().Apply(o.RectOrigin().x + o.ContentSize().width, o.RectOrigin().y + o.ContentSize().height);
 }
@@ -137,8 +139,8 @@ TEST(ObjectGeometry, ActiveWindowFollowsDeltaTimes) {
     bool late, early, always;
   };
   const TCase cases[] = {
-      {1999, false, false, false}, {2000, false, true, true},   {2999, false, true, true},
-      {3000, true, true, true},    {10999, true, true, true},   {11001, true, false, true},
+      {1999, false, false, false}, {2000, false, true, true},    {2999, false, true, true},
+      {3000, true, true, true},    {10999, true, true, true},    {11001, true, false, true},
       {12000, true, false, true},  {12001, false, false, false}, {2500, false, true, true},
   };
   for (const TCase& c : cases) {

@@ -108,7 +108,8 @@ TEST(ObjectHitTesting, OnlyShownObjectsCatchClicks) {
 }
 
 TEST(ObjectHitTesting, HostMayRefuseHits) {
-  TSlideRig rig(Obj("Frame", "A", "Size=200,100\nFitMode=None\n") + Obj("Frame", "B", "Size=20,20\nFitMode=None\n"));
+  TSlideRig rig(Obj("Frame", "A", "Size=200,100\nFitMode=None\n") +
+                Obj("Frame", "B", "Size=20,20\nFitMode=None\n"));
   rig.At(0);
   rig.host->SetHitPermission([](TZolObject& o) { return o.Name() != "B"; });
   EXPECT_EQ(HitName(rig, {500, 400}), "A");

@@ -11,10 +11,10 @@ TEST(ImageFrameValues, ZoomAndOffsets) {
     float wantZoom, wantX, wantY;
   };
   const TCase cases[] = {
-      {100, 0, 0, 100, 0, 0},      {200, 50, -50, 50, 50, -50},  {400, 0, 0, 25, 0, 0},
-      {50, 0, 0, 100, 0, 0},       // below 100 % never zooms out
-      {0, 0, 0, 100, 0, 0},        {-100, 0, 0, 100, 0, 0},      {1e9f, 0, 0, 100, 0, 0},
-      {100, 150, -300, 100, 100, -100},
+      {100, 0, 0, 100, 0, 0},  {200, 50, -50, 50, 50, -50},
+      {400, 0, 0, 25, 0, 0},   {50, 0, 0, 100, 0, 0},  // below 100 % never zooms out
+      {0, 0, 0, 100, 0, 0},    {-100, 0, 0, 100, 0, 0},
+      {1e9f, 0, 0, 100, 0, 0}, {100, 150, -300, 100, 100, -100},
   };
   for (const TCase& c : cases) {
     const TImageFrameValues v = ImageFrameValues(c.zoom, c.x, c.y);

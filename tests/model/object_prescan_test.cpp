@@ -14,7 +14,9 @@ using test::Key;
 using test::Obj;
 using test::TSlideRig;
 
-std::string KeyAt(int time, std::string items) { return Key("Time=" + std::to_string(time) + "\n" + items); }
+std::string KeyAt(int time, std::string items) {
+  return Key("Time=" + std::to_string(time) + "\n" + items);
+}
 
 TEST(ObjectPrescan, LargestDisplayedSizeOverAllKeyFrames) {
   struct TCase {
@@ -24,8 +26,9 @@ TEST(ObjectPrescan, LargestDisplayedSizeOverAllKeyFrames) {
     float width, height;
   };
   const TCase cases[] = {
-      {"largest of each side", Obj("Frame", "A", "Size=100,100\nFitMode=None\n",
-                                   KeyAt(0, "") + KeyAt(1000, "ScaleX=300\nScaleY=50\n") + KeyAt(2000, "ScaleY=200\n")),
+      {"largest of each side",
+       Obj("Frame", "A", "Size=100,100\nFitMode=None\n",
+           KeyAt(0, "") + KeyAt(1000, "ScaleX=300\nScaleY=50\n") + KeyAt(2000, "ScaleY=200\n")),
        "A", 300, 200},
       // Nearer than the drawing plane: magnified by 800 / (800 - 100).
       {"nearer is larger", Obj("Frame", "A", "Size=100,100\nFitMode=None\n", KeyAt(0, "ZPos=-50\n")), "A",
@@ -40,7 +43,8 @@ TEST(ObjectPrescan, LargestDisplayedSizeOverAllKeyFrames) {
        Obj("Frame", "A", "Size=100,100\nFitMode=None\n") +
            Obj("Frame", "B", "Size=1,1\n", KeyAt(0, "") + KeyAt(3000, "")),
        "A", 100, 100},
-      {"without key frames the placement as read", Obj("Frame", "A", "Size=40,30\nFitMode=None\n"), "A", 40, 30},
+      {"without key frames the placement as read", Obj("Frame", "A", "Size=40,30\nFitMode=None\n"), "A", 40,
+       30},
   };
   for (const TCase& c : cases) {
     TSlideRig rig(c.tree);
@@ -63,7 +67,8 @@ TEST(ObjectPrescan, TreeIsLeftAtTheCurrentTime) {
 }
 
 TEST(ObjectPrescan, StopsWhenLoadsAreToStop) {
-  TSlideRig rig(Obj("Frame", "A", "Size=100,100\nFitMode=None\n", KeyAt(0, "") + KeyAt(1000, "ScaleX=300\n")));
+  TSlideRig rig(
+      Obj("Frame", "A", "Size=100,100\nFitMode=None\n", KeyAt(0, "") + KeyAt(1000, "ScaleX=300\n")));
   SetLoadYieldMode(TLoadYieldMode::Stop);
   rig.At(0);
   SetLoadYieldMode(TLoadYieldMode::Off);

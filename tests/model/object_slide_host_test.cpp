@@ -60,9 +60,10 @@ TEST_F(SlideHostFiles, PicturesByGeneratedNameComeFromTheGenerators) {
     asked.emplace_back(rest);
     return TRef<TImageStore>(face);
   });
-  host->SetPictureGenerator(TGeneratedPicture::Shadow, [](TZolSlideHost&, std::string_view) -> TRef<TImageStore> {
-    throw std::runtime_error("out of memory");
-  });
+  host->SetPictureGenerator(TGeneratedPicture::Shadow,
+                            [](TZolSlideHost&, std::string_view) -> TRef<TImageStore> {
+                              throw std::runtime_error("out of memory");
+                            });
 
   TRef<TPackedImage> image = host->LoadPicture("Button: host-test|1");
   ASSERT_TRUE(image);

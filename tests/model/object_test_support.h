@@ -35,7 +35,9 @@ inline std::string Obj(std::string_view type, std::string_view name, std::string
          std::string(items) + std::string(children) + "end\n";
 }
 
-inline std::string Key(std::string_view items) { return "object :KeyPoint\n" + std::string(items) + "end\n"; }
+inline std::string Key(std::string_view items) {
+  return "object :KeyPoint\n" + std::string(items) + "end\n";
+}
 
 // A slide from show time 0 to 10000 without transitions, design 1000 x 800,
 // shown at its own size: the camera sits at (500, 400, -800).

@@ -19,7 +19,8 @@ using test::TSlideRig;
 
 std::string Frames(const std::vector<std::string>& names) {
   std::string text;
-  for (const std::string& name : names) text += Obj("Frame", name, "Size=10,10\n", Obj("Box", name + "-inner"));
+  for (const std::string& name : names)
+    text += Obj("Frame", name, "Size=10,10\n", Obj("Box", name + "-inner"));
   return text;
 }
 
@@ -34,9 +35,9 @@ TEST(ObjectTree, ReorderedReReadKeepsNodesAndObjectsByGuid) {
     std::vector<std::string> first, second;
   };
   const TCase cases[] = {
-      {{"A", "B", "C"}, {"C", "A", "B"}},                     // a few: searched one by one
+      {{"A", "B", "C"}, {"C", "A", "B"}},                                // a few: searched one by one
       {{"A", "B", "C", "D", "E", "F"}, {"F", "C", "A", "E", "D", "B"}},  // many: through the hash index
-      {{"A", "B", "C", "D", "E"}, {"A", "B", "E", "D", "C"}},  // in place until the first change
+      {{"A", "B", "C", "D", "E"}, {"A", "B", "E", "D", "C"}},            // in place until the first change
       {{"A", "B"}, {"A", "B"}},
   };
   for (const TCase& c : cases) {
@@ -147,7 +148,8 @@ TEST(ObjectTree, CreatorsWrapTheOneTheyReplace) {
   } restore{SetObjectCreator(nullptr)};
   SetObjectCreator([previous = restore.previous](TZolObjectKind kind, TZolObject& parent,
                                                  TZolObjectProps& node) -> TRef<TZolObject> {
-    if (kind == TZolObjectKind::Image) return TZolObject::Make<TTagged>(&parent, TRef<TZolObjectProps>(&node));
+    if (kind == TZolObjectKind::Image)
+      return TZolObject::Make<TTagged>(&parent, TRef<TZolObjectProps>(&node));
     return previous(kind, parent, node);
   });
   TSlideRig rig(Obj("Image", "I", "", Obj("Box", "B")) + Obj("Text", "T"));
@@ -165,13 +167,14 @@ TEST(ObjectTree, ANodeTakesOneObjectOnly) {
 }
 
 TEST(ObjectTree, CommonParametersAndTheirDefaults) {
-  TSlideRig rig(Obj("Frame", "D") +
-                Obj("Frame", "P",
-                    "FitMode=cover\nPosMode=Absolute\nCenterMode=absolute\nTranspForClick=1\nTreeNode=0\n"
-                    "ShadowEnable=1\nShadowSize=4\nShadowColor=16711680\nShadowOpacity=20\nShadowDistance=3\n"
-                    "ShadowAngle=90\nShadowSpreadIndex=2\n3DShadow=1\nHideMode=3\nChildInvis=1\n"
-                    "Action=gotoslide(2)\n") +
-                Obj("Frame", "Bad", "FitMode=Stretch\nPosMode=\nTranspForClick=yes\nShadowSize=big\nHideMode=x\n"));
+  TSlideRig rig(
+      Obj("Frame", "D") +
+      Obj("Frame", "P",
+          "FitMode=cover\nPosMode=Absolute\nCenterMode=absolute\nTranspForClick=1\nTreeNode=0\n"
+          "ShadowEnable=1\nShadowSize=4\nShadowColor=16711680\nShadowOpacity=20\nShadowDistance=3\n"
+          "ShadowAngle=90\nShadowSpreadIndex=2\n3DShadow=1\nHideMode=3\nChildInvis=1\n"
+          "Action=gotoslide(2)\n") +
+      Obj("Frame", "Bad", "FitMode=Stretch\nPosMode=\nTranspForClick=yes\nShadowSize=big\nHideMode=x\n"));
   struct TCase {
     std::string name;
     TFitMode fit;
@@ -182,12 +185,12 @@ TEST(ObjectTree, CommonParametersAndTheirDefaults) {
     std::string action;
   };
   const TCase cases[] = {
-      {"D", TFitMode::PlaceInto, TPosMode::Percent, TPosMode::Percent, false, true, false, false, false, false, 16,
-       0, ""},
+      {"D", TFitMode::PlaceInto, TPosMode::Percent, TPosMode::Percent, false, true, false, false, false,
+       false, 16, 0, ""},
       {"P", TFitMode::Cover, TPosMode::Absolute, TPosMode::Absolute, true, false, true, true, true, true, 4,
        0xFF0000, "gotoslide(2)"},
-      {"Bad", TFitMode::PlaceInto, TPosMode::Percent, TPosMode::Percent, false, true, false, false, false, false,
-       16, 0, ""},
+      {"Bad", TFitMode::PlaceInto, TPosMode::Percent, TPosMode::Percent, false, true, false, false, false,
+       false, 16, 0, ""},
   };
   for (const TCase& c : cases) {
     const TZolObject& o = rig.Object(c.name);
@@ -219,7 +222,8 @@ TEST(ObjectTree, CommonParametersAndTheirDefaults) {
 TEST(ObjectTree, ShadowColourGoesToTheDisplayOnlyWhenDrawn) {
   TSlideRig rig("");
   rig.host->SetColorConverter([](uint32_t rgb) { return rgb ^ 0xFFFFFFu; });
-  rig.Read(Obj("Frame", "On", "ShadowEnable=1\nShadowColor=255\n") + Obj("Frame", "Off", "ShadowColor=255\n"));
+  rig.Read(Obj("Frame", "On", "ShadowEnable=1\nShadowColor=255\n") +
+           Obj("Frame", "Off", "ShadowColor=255\n"));
   EXPECT_EQ(rig.Object("On").Shadow().displayColor, 0xFFFF00u);
   EXPECT_EQ(rig.Object("Off").Shadow().displayColor, 0x0000FFu);
 }

@@ -18,17 +18,24 @@ TEST(ObjectVisibility, HideModeAgainstFacing) {
     bool facesViewer, shown;
   };
   const TCase cases[] = {
-      {0, "", true, true},           {0, "AngleY=180\n", false, true},
-      {1, "", true, true},           {1, "AngleY=180\n", false, false},
-      {2, "", true, false},          {2, "AngleY=180\n", false, true},
-      {3, "", true, false},          {3, "AngleY=180\n", false, false},
-      {1, "AngleX=180\n", false, false}, {1, "Angle=180\n", true, true},
-      {1, "AngleY=80\n", true, true}, {1, "AngleY=100\n", false, false},
+      {0, "", true, true},
+      {0, "AngleY=180\n", false, true},
+      {1, "", true, true},
+      {1, "AngleY=180\n", false, false},
+      {2, "", true, false},
+      {2, "AngleY=180\n", false, true},
+      {3, "", true, false},
+      {3, "AngleY=180\n", false, false},
+      {1, "AngleX=180\n", false, false},
+      {1, "Angle=180\n", true, true},
+      {1, "AngleY=80\n", true, true},
+      {1, "AngleY=100\n", false, false},
       // A mirrored object shows its back.
       {1, "ScaleX=-100\n", false, false},
   };
   for (const TCase& c : cases) {
-    TSlideRig rig(Obj("Frame", "O", "Size=200,100\nHideMode=" + std::to_string(c.hideMode) + "\n", Key(c.turn)));
+    TSlideRig rig(
+        Obj("Frame", "O", "Size=200,100\nHideMode=" + std::to_string(c.hideMode) + "\n", Key(c.turn)));
     rig.At(0);
     TZolObject& o = rig.Object("O");
     EXPECT_EQ(o.FacesViewer(), c.facesViewer) << c.hideMode << " " << c.turn;
@@ -62,8 +69,9 @@ TEST(ObjectVisibility, ChildInvisHidesTheSubtree) {
       {"ChildInvis=1\n", "AngleY=180\n", true, true, true},
   };
   for (const TCase& c : cases) {
-    TSlideRig rig(Obj("Frame", "P", "Size=200,100\n" + c.parentItems,
-                      Key(c.parentTurn) + Obj("Frame", "C", "Size=10,10\n", Obj("Frame", "G", "Size=5,5\n"))));
+    TSlideRig rig(
+        Obj("Frame", "P", "Size=200,100\n" + c.parentItems,
+            Key(c.parentTurn) + Obj("Frame", "C", "Size=10,10\n", Obj("Frame", "G", "Size=5,5\n"))));
     rig.At(0);
     SCOPED_TRACE(c.parentItems + c.parentTurn);
     EXPECT_EQ(rig.Object("P").IsShown(), c.parentShown);

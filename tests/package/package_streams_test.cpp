@@ -145,6 +145,23 @@ TEST(CryptStream, EachByteIsKeyedByItsPosition) {
   EXPECT_EQ(out->View(), stored);
 }
 
+TEST(CryptStream, LongReadsAtAnyOffsetMatchByteByByteDecoding) {
+  const std::string key = "k3y-of-odd-length";  // 17: runs never line up with words
+  const std::string plain = Pattern(20000);
+  std::string stored = plain;
+  for (size_t p = 0; p < stored.size(); ++p) stored[p] = char(stored[p] ^ key[p % key.size()]);
+  auto crypt = MakeRef<TCryptStream>(MakeRef<TMemoryStream>(stored), key);
+  for (size_t start : {0u, 1u, 7u, 4095u, 4097u, 12345u}) {
+    for (size_t length : {1u, 9u, 4096u, 7000u}) {
+      if (start + length > plain.size()) continue;
+      crypt->SetPosition(int64_t(start));
+      std::string got(length, '\0');
+      crypt->ReadBuffer(got.data(), length);
+      EXPECT_EQ(got, plain.substr(start, length)) << start << "+" << length;
+    }
+  }
+}
+
 TEST(CryptStream, NeedsAnInnerStreamAndAKey) {
   EXPECT_ANY_THROW(MakeRef<TCryptStream>(nullptr, "k"));
   EXPECT_ANY_THROW(MakeRef<TCryptStream>(MakeRef<TMemoryStream>(), ""));
