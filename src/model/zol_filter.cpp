@@ -21,7 +21,7 @@ TDrawFilter* TZolFilter::EnsureDrawFilter(const TFilterRect& drawRect, TRefObjec
 void TZolFilter::Dispose() {
   drawFilter_.reset();
   effect_.reset();
-  TRefObject::Dispose();
+  TFilterParams::Dispose();
 }
 
 }  // namespace zol

@@ -12,10 +12,11 @@
 #include "model/filter_rect.h"
 #include "model/slide_effect.h"
 #include "model/zol_effect.h"
+#include "render/filter_params.h"
 
 namespace zol {
 
-class TZolFilter : public TRefObject {
+class TZolFilter : public TFilterParams {
  public:
   explicit TZolFilter(TSlideEffect chosen);
 
