@@ -4,6 +4,7 @@
 
 #include "foundation/file_stream.h"
 #include "foundation/ini_value.h"
+#include "foundation/memory_stream.h"
 #include "package/crypt_stream.h"
 #include "package/inflate_stream.h"
 #include "package/package_names.h"
@@ -32,7 +33,10 @@ bool MarkerAt(TStream& stream, int64_t position) {
 
 }  // namespace
 
-TZolUnpack::TZolUnpack(const std::string& path) : directory_(MakeRef<TIniFile>()), path_(path) { Open(); }
+TZolUnpack::TZolUnpack(const std::string& path)
+    : directory_(std::make_unique<TPackageDirectory>(std::string_view())), path_(path) {
+  Open();
+}
 
 void TZolUnpack::Open() {
   try {
@@ -62,17 +66,19 @@ void TZolUnpack::Open() {
   const int64_t directoryLength = end_ - 12 - directoryStart;
   TRef<TStream> text = OpenStoredWindow(OpenHostHandle(), int32_t(TStorageMethod::Compressed),
                                         directoryLength, directoryStart);
-  if (!directory_->Load(*text)) directory_->Clear();
+  // Like any project text, a directory this long is refused unread.
+  auto* memory = static_cast<TMemoryStream*>(text.get());
+  directory_ = std::make_unique<TPackageDirectory>(
+      memory->GetSize() < TIniFile::kMaxTextSize ? memory->View() : std::string_view());
 
-  const TIniSection* protection = directory_->Section(kProtection);
-  const TIniItem* stored = protection ? protection->Find("strucpos") : nullptr;
-  if (stored && stored->Value() != std::to_string(directoryStart)) {
+  const std::optional<std::string> stored = directory_->Value(kProtection, "strucpos");
+  if (stored && *stored != std::to_string(directoryStart)) {
     if (!AllowModify()) {
       error_ = "Slide-show File Modified";
       Close();
       return;
     }
-    std::optional<int64_t> packedAt = TextToInt64(stored->Value());
+    std::optional<int64_t> packedAt = TextToInt64(*stored);
     if (!packedAt || *packedAt < 0 || *packedAt > directoryStart) {
       error_ = "Slide-show File Damaged";
       Close();
@@ -80,18 +86,24 @@ void TZolUnpack::Open() {
     }
     delta_ = directoryStart - *packedAt;
   }
-  version_ = directory_->ReadString(kProtection, "zolversion", "");
+  version_ = directory_->Value(kProtection, "zolversion").value_or("");
 }
 
-bool TZolUnpack::AllowModify() const { return directory_->ReadBool(kProtection, "allowmodify", false); }
+bool TZolUnpack::AllowModify() const {
+  return TextToBool(directory_->Value(kProtection, "allowmodify").value_or("")).value_or(false);
+}
 
 std::optional<TPackageEntry> TZolUnpack::FindEntry(std::string_view name) const {
-  const TIniSection* section = directory_->Section(EscapePackageName(PackageKey(name)));
-  if (!section) return std::nullopt;
+  const std::string section = EscapePackageName(PackageKey(name));
+  auto number = [&](std::string_view key, int64_t fallback) {
+    std::optional<std::string> value = directory_->Value(section, key);
+    return value ? TextToInt64(*value).value_or(fallback) : fallback;
+  };
   // A missing position is judged before the delta is added, so that a moved
   // package does not turn "no position" into a real one.
-  int64_t position = AsInt64(section->Find("_ps"), -1);
-  TPackageEntry entry{0, AsInt64(section->Find("_sz"), -1), AsInt(section->Find("_pm"), 0)};
+  int64_t position = number("_ps", -1);
+  std::optional<std::string> method = directory_->Value(section, "_pm");
+  TPackageEntry entry{0, number("_sz", -1), method ? TextToInt(*method).value_or(0) : 0};
   if (position == -1 || entry.size == -1) return std::nullopt;
   // Positions come from the file: an absurd one must not overflow.
   if (__builtin_add_overflow(position, delta_, &entry.position)) return std::nullopt;
@@ -121,7 +133,6 @@ TRef<TStream> TZolUnpack::OpenStoredWindow(TRef<TStream> host, int32_t method, i
 
 void TZolUnpack::Dispose() {
   Close();
-  directory_.reset();
   TRefObject::Dispose();
 }
 

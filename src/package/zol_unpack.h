@@ -6,11 +6,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "foundation/ini_file.h"
+#include "package/package_directory.h"
 #include "foundation/ref.h"
 #include "foundation/stream.h"
 
@@ -44,7 +46,8 @@ class TZolUnpack : public TRefObject {
   int64_t Delta() const { return delta_; }
   // Where the package begins in its host file (0 for a stand-alone one).
   int64_t Base() const { return base_; }
-  const TIniFile& Directory() const { return *directory_; }
+  // The whole directory as a tree (built on first use: look-ups do not need it).
+  const TIniFile& Directory() const { return directory_->Tree(); }
 
   std::optional<TPackageEntry> FindEntry(std::string_view name) const;
   // A new read handle on the host file, or nothing.
@@ -64,7 +67,7 @@ class TZolUnpack : public TRefObject {
   int64_t end_ = 0;
   int64_t base_ = 0;
   int64_t delta_ = 0;
-  TRef<TIniFile> directory_;
+  std::unique_ptr<TPackageDirectory> directory_;
   std::string path_;
   std::string version_;
   std::string error_;
