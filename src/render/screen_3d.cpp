@@ -8,6 +8,7 @@
 #include "render/device_killed_messenger.h"
 #include "render/draw_device.h"
 #include "render/engine_3d.h"
+#include "render/feather_grid.h"
 #include "render/render_target_wrapper.h"
 #include "render/screen_resource.h"
 #include "render/screen_shader.h"
@@ -245,6 +246,7 @@ void T3DScreen::ApplyCamera() {
   renderer->SetTransform(kTransformWorld, world);
   renderer->SetTransform(kTransformView, view);
   renderer->SetTransform(kTransformProjection, projection);
+  toClip_ = world * view * projection;
 }
 
 TPoint3F T3DScreen::ToDevice(const TPoint3F& p) const {
@@ -345,6 +347,59 @@ void T3DScreen::DrawTexturedQuad(TCustomTexture* const* textures, const uint32_t
   };
   triangle(0, 1, 2, d0, d1, d2);
   triangle(1, 3, 2, d1, d3, d2);
+}
+
+void T3DScreen::DrawFeatheredGrid(TCustomTexture* const* textures, int textureCount, int edgeFlags,
+                                  const uint32_t colours[4], const TRectF* uvRects, const TPoint3F& xAxis,
+                                  const TPoint3F& yAxis, const TPointF& viewOffset, const TPoint3F& origin) {
+  ZOL_CHECK(textureCount >= 0 && textureCount <= kMaxTexCoordSets, "Wrong texture count");
+  if (!UsableRenderer()) return;
+  const TPoint3F o = origin + TPoint3F{viewOffset.x, viewOffset.y, 0};
+  const TPoint3F d0 = ToDevice(o), dx = ToDevice(o + xAxis) - d0, dy = ToDevice(o + yAxis) - d0;
+  float clip[3][4];
+  toClip_.Transform(d0.x, d0.y, d0.z, clip[0]);
+  toClip_.Transform(d0.x + dx.x, d0.y + dx.y, d0.z + dx.z, clip[1]);
+  toClip_.Transform(d0.x + dy.x, d0.y + dy.y, d0.z + dy.z, clip[2]);
+  const TFeatherGrid grid = ComputeFeatherGrid(clip, viewport_, edgeFlags);
+
+  if (textureCount > batcher_->TexCoordSets()) batcher_->Ensure(batcher_->Limit(), textureCount);
+  batcher_->SetEdgeMode(true);
+  batcher_->Begin(textures, textureCount);
+  // Every grid vertex from its quad parameters: position, texture
+  // coordinates (extrapolated outside the quad) and the colour of the
+  // nearest corner, transparent on the outer ring.
+  TPoint3F position[16];
+  uint32_t colour[16];
+  TPointF uv[kMaxTexCoordSets][16];
+  for (int v = 0; v < 16; ++v) {
+    const float s = grid.st[v].x, t = grid.st[v].y;
+    position[v] = d0 + dx * s + dy * t;
+    const int row = v / 4, col = v % 4;
+    const int corner = (row > 1 ? 2 : 0) + (col > 1 ? 1 : 0);
+    const bool outer = row == 0 || row == 3 || col == 0 || col == 3;
+    colour[v] = outer ? colours[corner] & 0x00FFFFFFu : colours[corner];
+    for (int k = 0; k < textureCount; ++k) {
+      const TRectF& r = uvRects[k];
+      const double iw = textures[k] ? textures[k]->InvWidth() : 0, ih = textures[k] ? textures[k]->InvHeight() : 0;
+      uv[k][v] = {float((r.left + (r.right - r.left) * s) * iw), float((r.top + (r.bottom - r.top) * t) * ih)};
+    }
+  }
+  auto triangle = [&](int a, int b, int c) {
+    const TPoint3F p[3] = {position[a], position[b], position[c]};
+    const uint32_t col[3] = {colour[a], colour[b], colour[c]};
+    const TPointF st0[3] = {textureCount ? uv[0][a] : TPointF{}, textureCount ? uv[0][b] : TPointF{},
+                            textureCount ? uv[0][c] : TPointF{}};
+    batcher_->AddTriangle(p, col, st0);
+    for (int k = 1; k < textureCount; ++k) batcher_->AddTexCoords(k, uv[k][a], uv[k][b], uv[k][c]);
+  };
+  for (int row = 0; row < 3; ++row)
+    for (int col = 0; col < 3; ++col) {
+      if (!FeatherCellDrawn(col, row, grid.edgeFlags)) continue;
+      const int v00 = row * 4 + col, v10 = v00 + 1, v01 = v00 + 4, v11 = v00 + 5;
+      triangle(v00, v10, v01);
+      triangle(v10, v11, v01);
+    }
+  batcher_->SetEdgeMode(false);
 }
 
 void T3DScreen::DrawTargetTexture(TCustomTexture& texture, const TPoint3F& origin, const TRectF& srcRect,

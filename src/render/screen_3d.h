@@ -13,6 +13,7 @@
 #include "foundation/ref.h"
 #include "platform/window_output.h"
 #include "render/geometry.h"
+#include "render/matrix4.h"
 #include "render/renderer_3d.h"
 #include "render/screen_view_state.h"
 #include "render/vertex_record.h"
@@ -87,6 +88,12 @@ class T3DScreen : public TRefObject {
   void DrawTexturedQuad(TCustomTexture* const* textures, const uint32_t colours[4], const TRectF* uvRects,
                         const TPoint3F& xAxis, const TPoint3F& yAxis, const TPointF& viewOffset,
                         const TPoint3F& origin, int textureCount);
+  // DrawTexturedQuad with soft edges: each edge EDGEFLAGS names (bit 0 left,
+  // 1 top, 2 right, 3 bottom) fades to transparent over one pixel outside the
+  // quad on screen. A quad too thin or skewed to feather is drawn plainly.
+  void DrawFeatheredGrid(TCustomTexture* const* textures, int textureCount, int edgeFlags,
+                         const uint32_t colours[4], const TRectF* uvRects, const TPoint3F& xAxis,
+                         const TPoint3F& yAxis, const TPointF& viewOffset, const TPoint3F& origin);
   // A render-target texture drawn white at its opacity; nothing at opacity 0.
   void DrawTargetTexture(TCustomTexture& texture, const TPoint3F& origin, const TRectF& srcRect,
                          const TPoint3F& xAxis, const TPoint3F& yAxis, const TPointF& viewOffset);
@@ -131,6 +138,9 @@ class T3DScreen : public TRefObject {
   void ApplyCamera();
 
   TRef<T3DRenderer> renderer_;
+  // World, view and projection as the camera last set them: device space to
+  // clip space, for finding pixels on screen.
+  TMatrix4 toClip_ = TMatrix4::Identity();
   TDrawDevice* device_ = nullptr;
   TRect viewport_;
   float minZ_ = 0, maxZ_ = 1;
