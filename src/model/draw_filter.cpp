@@ -4,7 +4,7 @@
 
 namespace zol {
 
-void TDrawFilter::Setup(const TFilterRect& rect, float softEdgePixels, float duration) {
+void TDrawFilter::Setup(const TRect& rect, float softEdgePixels, float duration) {
   rect_ = rect;
   softEdge_ = softEdgePixels;
   // A negative or not-a-number duration is a transition that is already over.

@@ -9,7 +9,7 @@
 #include <cstdint>
 
 #include "foundation/ref.h"
-#include "model/filter_rect.h"
+#include "render/geometry.h"
 
 namespace zol {
 
@@ -18,7 +18,7 @@ class TD3DTriController;
 class TDrawFilter : public TRefObject {
  public:
   // Stores the geometry and duration and starts at time 0.
-  virtual void Setup(const TFilterRect& rect, float softEdgePixels, float duration);
+  virtual void Setup(const TRect& rect, float softEdgePixels, float duration);
   // The time within the transition, clamped to 0 .. duration; negative and
   // not-a-number times count as 0.
   virtual void SetTime(double ms);
@@ -31,25 +31,25 @@ class TDrawFilter : public TRefObject {
   // 0 at the start of the transition, 1 at its end.
   double Progress() const { return time_ * inverseDuration_; }
   float SoftEdge() const { return softEdge_; }
-  const TFilterRect& Rect() const { return rect_; }
+  const TRect& Rect() const { return rect_; }
   // Reversed variants take the outgoing picture away instead of bringing
   // the incoming one in.
   bool Reverse() const { return reverse_ != 0; }
   void SetReverse(bool reverse) { reverse_ = reverse; }
   bool ExtendEdges() const { return extendEdges_ != 0; }
   void SetExtendEdges(bool extend) { extendEdges_ = extend; }
-  const TFilterRect& ClipRect() const { return clipRect_; }
-  void SetClipRect(const TFilterRect& clip) { clipRect_ = clip; }
+  const TRect& ClipRect() const { return clipRect_; }
+  void SetClipRect(const TRect& clip) { clipRect_ = clip; }
 
  protected:
   float duration_ = 0;
   double inverseDuration_ = 0;
   float time_ = 0;
   float softEdge_ = 0;
-  TFilterRect rect_;
+  TRect rect_;
   uint8_t reverse_ = 0;
   uint8_t extendEdges_ = 0;
-  TFilterRect clipRect_;
+  TRect clipRect_;
 };
 
 }  // namespace zol

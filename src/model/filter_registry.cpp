@@ -22,7 +22,7 @@ TFilterFactory TFilterRegistry::Find(TEffectType type) const {
   return factories_[index];
 }
 
-TRef<TDrawFilter> MakeFilter(const TFilterRect& drawRect, const TZolEffect& effect, TRefObject* outgoing,
+TRef<TDrawFilter> MakeFilter(const TRect& drawRect, const TZolEffect& effect, TRefObject* outgoing,
                              bool fixedSize, double smoothline, double duration) {
   if (effect.type == TEffectType::None) return nullptr;
   const TFilterRegistry& registry = TFilterRegistry::Process();

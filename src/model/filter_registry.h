@@ -10,14 +10,14 @@
 
 #include "foundation/ref.h"
 #include "model/draw_filter.h"
-#include "model/filter_rect.h"
+#include "render/geometry.h"
 #include "model/zol_effect.h"
 
 namespace zol {
 
 // What a factory gets: everything MakeFilter was given.
 struct TFilterRequest {
-  TFilterRect drawRect;
+  TRect drawRect;
   const TZolEffect& effect;
   TRefObject* outgoing;  // the outgoing slide's draw item (custom transitions)
   bool fixedSize;
@@ -50,7 +50,7 @@ class TFilterRegistry {
 // DRAWRECT's width × SMOOTHLINE pixels and DURATION. A type without a
 // factory of its own is drawn as a cross-fade (the Dissolve factory); none
 // when that is missing too or the factory declines.
-TRef<TDrawFilter> MakeFilter(const TFilterRect& drawRect, const TZolEffect& effect, TRefObject* outgoing,
+TRef<TDrawFilter> MakeFilter(const TRect& drawRect, const TZolEffect& effect, TRefObject* outgoing,
                              bool fixedSize, double smoothline, double duration);
 
 }  // namespace zol

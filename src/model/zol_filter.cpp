@@ -9,7 +9,7 @@ TZolFilter::TZolFilter(TSlideEffect chosen)
       duration_(effect_ ? chosen.duration : 0),
       smoothline_(float(chosen.smoothline)) {}
 
-TDrawFilter* TZolFilter::EnsureDrawFilter(const TFilterRect& drawRect, TRefObject* outgoing, bool fixedSize) {
+TDrawFilter* TZolFilter::EnsureDrawFilter(const TRect& drawRect, TRefObject* outgoing, bool fixedSize) {
   // A factory that declined once would decline on every frame.
   if (!filterTried_ && effect_) {
     filterTried_ = true;

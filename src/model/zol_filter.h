@@ -9,7 +9,7 @@
 
 #include "foundation/ref.h"
 #include "model/draw_filter.h"
-#include "model/filter_rect.h"
+#include "render/geometry.h"
 #include "model/slide_effect.h"
 #include "model/zol_effect.h"
 #include "render/filter_params.h"
@@ -31,7 +31,7 @@ class TZolFilter : public TFilterParams {
   TDrawFilter* DrawFilter() const { return drawFilter_.get(); }
   // Makes the drawing filter on the first call (through MakeFilter) and
   // keeps it for the slide's life; none without effect.
-  TDrawFilter* EnsureDrawFilter(const TFilterRect& drawRect, TRefObject* outgoing, bool fixedSize);
+  TDrawFilter* EnsureDrawFilter(const TRect& drawRect, TRefObject* outgoing, bool fixedSize);
 
  protected:
   void Dispose() override;

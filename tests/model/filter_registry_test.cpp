@@ -99,7 +99,7 @@ TEST(FilterRegistry, FiltersAreSetUpFromTheRequest) {
   ASSERT_TRUE(Probe(filter));
   EXPECT_EQ(Probe(filter)->section_.get(), custom.section.get());
   EXPECT_EQ(Probe(filter)->outgoing_, outgoing.get());
-  EXPECT_EQ(filter->Rect(), (TFilterRect{10, 20, 810, 620}));
+  EXPECT_EQ(filter->Rect(), (TRect{10, 20, 810, 620}));
   EXPECT_FLOAT_EQ(filter->SoftEdge(), 200) << "draw width x smoothline";
   EXPECT_FLOAT_EQ(filter->Duration(), 1500);
   EXPECT_DOUBLE_EQ(filter->InverseDuration(), 1.0 / 1500);

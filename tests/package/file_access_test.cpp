@@ -11,16 +11,12 @@
 #include "package/real_file_source.h"
 #include "platform/special_folders.h"
 #include "support/temp_dir.h"
+#include "support/stream_text.h"
 
 namespace zol {
 namespace {
 
-std::string ReadAll(TStream& stream) {
-  std::string out;
-  char buffer[4096];
-  while (size_t n = stream.Read(buffer, sizeof buffer)) out.append(buffer, n);
-  return out;
-}
+using test::ReadAll;
 
 TEST(DiskPath, WindowsNamesBecomeLocalPaths) {
   const std::pair<const char*, const char*> cases[] = {

@@ -13,16 +13,12 @@
 #include "package/show_locator.h"
 #include "package/zol_unpack.h"
 #include "support/temp_dir.h"
+#include "support/stream_text.h"
 
 namespace zol {
 namespace {
 
-std::string ReadAll(TStream& stream) {
-  std::string out;
-  char buffer[4096];
-  while (size_t n = stream.Read(buffer, sizeof buffer)) out.append(buffer, n);
-  return out;
-}
+using test::ReadAll;
 
 std::string Pattern(size_t size, int seed) {
   std::string bytes(size, '\0');

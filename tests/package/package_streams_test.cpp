@@ -12,9 +12,12 @@
 #include "package/load_yield.h"
 #include "package/partial_stream.h"
 #include "package/z_decompression_error.h"
+#include "support/stream_text.h"
 
 namespace zol {
 namespace {
+
+using test::ReadAll;
 
 std::string Pattern(size_t size) {
   std::string bytes(size, '\0');
@@ -34,13 +37,6 @@ std::string Deflate(const std::string& bytes, int windowBits) {
   deflate(&zs, Z_FINISH);
   out.resize(zs.total_out);
   deflateEnd(&zs);
-  return out;
-}
-
-std::string ReadAll(TStream& stream) {
-  std::string out;
-  char buffer[1000];
-  while (size_t n = stream.Read(buffer, sizeof buffer)) out.append(buffer, n);
   return out;
 }
 
