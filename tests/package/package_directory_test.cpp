@@ -15,6 +15,12 @@ std::optional<std::string> TreeValue(const TIniFile& tree, std::string_view sect
   return item->Value();
 }
 
+// A literal with embedded NULs, all of it.
+template <size_t N>
+std::string Utf16(const char (&bytes)[N]) {
+  return std::string(bytes, N - 1);
+}
+
 TEST(PackageDirectory, QuickLookUpsAnswerLikeTheFullTree) {
   const std::string texts[] = {
       "[$protection$]\r\nstrucpos=10\r\n[a.jpg]\r\n_ps=0\r\n_sz=3\r\n",
@@ -30,7 +36,7 @@ TEST(PackageDirectory, QuickLookUpsAnswerLikeTheFullTree) {
       // Lines that only look like keywords.
       "[s]\r\nobjectx=1\r\nend_=2\r\nendless\r\n_ps=8\r\n",
       std::string("\xEF\xBB\xBF[s]\r\n_ps=11\r\n"),
-      std::string("\xFF\xFE[\0s\0]\0\r\0\n\0_\0p\0s\0=\0001\0002\0", 26),
+      Utf16("\xFF\xFE[\0s\0]\0\r\0\n\0_\0p\0s\0=\0001\0002\0"),
       "",
   };
   const std::pair<const char*, const char*> queries[] = {
