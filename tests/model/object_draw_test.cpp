@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <stdexcept>
 #include <string>
 
@@ -8,6 +7,7 @@
 #include "model/zol_frame.h"
 #include "object_test_support.h"
 #include "render/device_drawer.h"
+#include "support/quiet_drawer.h"
 
 namespace zol {
 namespace {
@@ -18,36 +18,11 @@ using test::TSlideRig;
 
 // The scene drawer lives above the model; this one only records what it is
 // asked to draw.
-class TRecordingDrawer : public TDeviceDrawer {
+class TRecordingDrawer : public test::TQuietDrawer {
  public:
   std::string log;
   void BeginDraw() override { log += "["; }
   bool EndDraw() override { return log += "]", true; }
-  bool IsReady() override { return true; }
-  void Open(TDrawDevice*) override {}
-  void Close() override {}
-  void PrepareImage(TZolImage&, const TImageDrawParams&) override {}
-  void ReleaseImage(TZolImage&) override {}
-  void SetFixedSize(TSize) override {}
-  bool TestDevice() override { return true; }
-  void ClearAll(uint32_t, bool) override {}
-  void ClearRect(uint32_t, const TRect&) override {}
-  void DrawTransition(TDrawItem*, TDrawItem*, TFilterParams*) override {}
-  void DrawImage(TZolImage&, const TPoint3F&, const TImageDrawParams&, const TPoint3F&, const TPoint3F&,
-                 const TPointF&) override {}
-  void DrawBox(const TPoint3F&, const TPointF&, const TBoxParams&, const TPoint3F&,
-               const TPoint3F&) override {}
-  void DrawFrame(const TPlacement&, const TPointF&, bool, float, uint32_t, const TSizeF&,
-                 const TSizeF&) override {}
-  // Video frames belong to the scene drawer; never asked for here.
-  TRef<T3DYUV> CreateVideoImage(int, int, bool) override { std::abort(); }
-  void DrawVideo(T3DYUV&, const TPoint3F&, const TImageDrawParams&, const TPoint3F&, const TPoint3F&,
-                 const TPointF&) override {}
-  void FillQuad(const TPointF&, const TPointF&, uint32_t) override {}
-  void DrawMasked(TDrawItem*, TDrawItem*, float, TZolImage*) override {}
-  void BeginSharpen() override {}
-  void EndSharpen(float) override {}
-  bool CaptureInto(TPixelImage&) override { return false; }
 };
 
 // A kind that writes its name when drawn, and fails when its name says so.

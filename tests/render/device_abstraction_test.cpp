@@ -24,6 +24,7 @@
 #include "render/vertex_format.h"
 #include "render/vertex_list_3d.h"
 #include "render/volume_texture.h"
+#include "support/quiet_drawer.h"
 
 namespace zol::test {
 namespace {
@@ -148,40 +149,18 @@ TEST(FramePacing, SleepsBetweenOneMsAndThreeShortOfAFrame) {
 }
 
 // A drawer whose frame is a log of calls.
-class TLoggingDrawer : public TDeviceDrawer {
+class TLoggingDrawer : public TQuietDrawer {
  public:
   std::string log;
   bool ready = true;
   void BeginDraw() override { log += "B"; }
   bool EndDraw() override { return log += "E", true; }
   bool IsReady() override { return ready; }
-  void Open(TDrawDevice*) override {}
-  void Close() override {}
-  void PrepareImage(TZolImage&, const TImageDrawParams&) override {}
-  void ReleaseImage(TZolImage&) override {}
-  void SetFixedSize(TSize) override {}
-  bool TestDevice() override { return true; }
-  void ClearAll(uint32_t, bool) override {}
   void ClearRect(uint32_t colour, const TRect& r) override {
     char text[96];
     std::snprintf(text, sizeof text, "[%08X %d,%d,%d,%d]", colour, r.left, r.top, r.right, r.bottom);
     log += text;
   }
-  void DrawTransition(TDrawItem*, TDrawItem*, TFilterParams*) override {}
-  void DrawImage(TZolImage&, const TPoint3F&, const TImageDrawParams&, const TPoint3F&, const TPoint3F&,
-                 const TPointF&) override {}
-  void DrawBox(const TPoint3F&, const TPointF&, const TBoxParams&, const TPoint3F&,
-               const TPoint3F&) override {}
-  void DrawFrame(const TPlacement&, const TPointF&, bool, float, uint32_t, const TSizeF&,
-                 const TSizeF&) override {}
-  // Video frames are the scene drawer's; never asked for here.
-  TRef<T3DYUV> CreateVideoImage(int, int, bool) override { std::abort(); }
-  void DrawVideo(T3DYUV&, const TPoint3F&, const TImageDrawParams&, const TPoint3F&, const TPoint3F&,
-                 const TPointF&) override {}
-  void FillQuad(const TPointF&, const TPointF&, uint32_t) override {}
-  void DrawMasked(TDrawItem*, TDrawItem*, float, TZolImage*) override {}
-  void BeginSharpen() override {}
-  void EndSharpen(float) override {}
   bool CaptureInto(TPixelImage& image) override { return image.Width() > 0; }
   void SetDeviceRect(const TRect& r) { deviceRect_ = r; }
 };
