@@ -15,10 +15,13 @@
 #include "foundation/std_log.h"
 #include "foundation/thread.h"
 #include "foundation/thread_registry.h"
+#include "image/image_loaders.h"
+#include "image/placeholder_picture.h"
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/process.h"
 #include "package/colour_overrides.h"
+#include "shell/picture_command.h"
 #include "shell/screen_saver_state.h"
 #include "shell/show_info.h"
 #include "shell/single_instance.h"
@@ -76,7 +79,10 @@ int RunViewerProcess(int argc, char** argv) {
   gCover = commandLine.HasOption("cover");
 
   // 2. Nothing to switch off: Linux shows no system error dialogs.
-  // 3. Picture libraries are linked in, not looked for.
+  // 3. The picture loaders (linked in, not looked for) and the picture shown
+  // for what is missing or broken.
+  InstallImageLoaders();
+  InstallPlaceholderPicture();
 
   // 4. A display of too few colours cannot show a slide.
   if (auto bits = platform::DisplayBitsPerPixel(); bits && *bits < 16) {
@@ -94,6 +100,7 @@ int RunViewerProcess(int argc, char** argv) {
   // 7-9. The show window and its message loop arrive with the main window;
   // until then the reports of the command line run here.
   if (commandLine.HasOption("info")) SetProcessExitCode(RunShowInfo(commandLine));
+  if (commandLine.HasOption("picture")) SetProcessExitCode(RunPictureCommand(commandLine));
 
   // 10.
   ReturnForegroundToStarter(commandLine);
