@@ -26,16 +26,16 @@ using TPatternPtr = std::unique_ptr<FcPattern, TPatternDeleter>;
 using TFontSetPtr = std::unique_ptr<FcFontSet, TFontSetDeleter>;
 using TCharSetPtr = std::unique_ptr<FcCharSet, TCharSetDeleter>;
 
-std::string SpecKey(const TFontSpec& spec) {
-  return spec.Family() + (spec.bold ? "|b" : "|") + (spec.italic ? "i" : "");
+std::string RequestKey(const TFontRequest& wanted) {
+  return wanted.Family() + (wanted.bold ? "|b" : "|") + (wanted.italic ? "i" : "");
 }
 
-// A pattern asking for SPEC, completed with the configuration's defaults.
-TPatternPtr RequestPattern(FcConfig* config, const TFontSpec& spec) {
+// A pattern asking for WANTED, completed with the configuration's defaults.
+TPatternPtr RequestPattern(FcConfig* config, const TFontRequest& wanted) {
   TPatternPtr pattern(FcPatternCreate());
-  FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(spec.Family().c_str()));
-  FcPatternAddInteger(pattern.get(), FC_WEIGHT, spec.bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-  FcPatternAddInteger(pattern.get(), FC_SLANT, spec.italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+  FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(wanted.Family().c_str()));
+  FcPatternAddInteger(pattern.get(), FC_WEIGHT, wanted.bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+  FcPatternAddInteger(pattern.get(), FC_SLANT, wanted.italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
   FcConfigSubstitute(config, pattern.get(), FcMatchPattern);
   FcDefaultSubstitute(pattern.get());
   return pattern;
@@ -46,7 +46,7 @@ bool BoolOf(FcPattern* font, const char* object, bool fallback) {
   return FcPatternGetBool(font, object, 0, &value) == FcResultMatch ? value != FcFalse : fallback;
 }
 
-std::optional<TFontFile> FileOf(FcPattern* font, const TFontSpec& spec) {
+std::optional<TFontFile> FileOf(FcPattern* font, const TFontRequest& wanted) {
   FcChar8* file = nullptr;
   if (FcPatternGetString(font, FC_FILE, 0, &file) != FcResultMatch || !file) return std::nullopt;
   TFontFile result;
@@ -60,8 +60,8 @@ std::optional<TFontFile> FileOf(FcPattern* font, const TFontSpec& spec) {
   int weight = FC_WEIGHT_REGULAR, slant = FC_SLANT_ROMAN;
   FcPatternGetInteger(font, FC_WEIGHT, 0, &weight);
   FcPatternGetInteger(font, FC_SLANT, 0, &slant);
-  result.embolden = spec.bold && weight < FC_WEIGHT_DEMIBOLD;
-  result.oblique = spec.italic && slant == FC_SLANT_ROMAN;
+  result.embolden = wanted.bold && weight < FC_WEIGHT_DEMIBOLD;
+  result.oblique = wanted.italic && slant == FC_SLANT_ROMAN;
   return result;
 }
 
@@ -109,27 +109,27 @@ bool TFontMatcher::AddFontFile(const std::string& path) {
   return FcConfigAppFontAddFile(impl_->config.get(), reinterpret_cast<const FcChar8*>(path.c_str())) != FcFalse;
 }
 
-std::optional<TFontFile> TFontMatcher::Match(const TFontSpec& spec) {
+std::optional<TFontFile> TFontMatcher::Match(const TFontRequest& wanted) {
   if (!impl_->config) return std::nullopt;
-  TPatternPtr pattern = RequestPattern(impl_->config.get(), spec);
+  TPatternPtr pattern = RequestPattern(impl_->config.get(), wanted);
   FcResult result;
   TPatternPtr font(FcFontMatch(impl_->config.get(), pattern.get(), &result));
   if (!font) return std::nullopt;
-  return FileOf(font.get(), spec);
+  return FileOf(font.get(), wanted);
 }
 
-std::optional<TFontFile> TFontMatcher::FallbackFor(char32_t ch, const TFontSpec& spec) {
+std::optional<TFontFile> TFontMatcher::FallbackFor(char32_t ch, const TFontRequest& wanted) {
   if (!impl_->config) return std::nullopt;
-  auto [entry, isNew] = impl_->fallbacks.try_emplace(SpecKey(spec));
+  auto [entry, isNew] = impl_->fallbacks.try_emplace(RequestKey(wanted));
   std::vector<TCandidate>& candidates = entry->second;
   if (isNew) {
-    TPatternPtr pattern = RequestPattern(impl_->config.get(), spec);
+    TPatternPtr pattern = RequestPattern(impl_->config.get(), wanted);
     FcResult result;
     TFontSetPtr set(FcFontSort(impl_->config.get(), pattern.get(), FcTrue, nullptr, &result));
     for (int i = 0; set && i < set->nfont; ++i) {
       FcCharSet* charset = nullptr;
       if (FcPatternGetCharSet(set->fonts[i], FC_CHARSET, 0, &charset) != FcResultMatch) continue;
-      std::optional<TFontFile> file = FileOf(set->fonts[i], spec);
+      std::optional<TFontFile> file = FileOf(set->fonts[i], wanted);
       if (!file || !file->outline) continue;
       candidates.push_back({std::move(*file), TCharSetPtr(FcCharSetCopy(charset))});
     }

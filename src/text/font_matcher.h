@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "text/font_file.h"
-#include "text/font_spec.h"
+#include "text/font_request.h"
 
 namespace zol {
 
@@ -30,11 +30,11 @@ class TFontMatcher {
   // Makes one more font file known to this configuration.
   bool AddFontFile(const std::string& path);
 
-  // The face fontconfig chooses for SPEC; nothing when it knows no font.
-  std::optional<TFontFile> Match(const TFontSpec& spec);
-  // The first face, in fontconfig's order for SPEC, that has CH and
+  // The face fontconfig chooses for WANTED; nothing when it knows no font.
+  std::optional<TFontFile> Match(const TFontRequest& wanted);
+  // The first face, in fontconfig's order for WANTED, that has CH and
   // outlines; nothing when none has.
-  std::optional<TFontFile> FallbackFor(char32_t ch, const TFontSpec& spec);
+  std::optional<TFontFile> FallbackFor(char32_t ch, const TFontRequest& wanted);
 
  private:
   struct TImpl;

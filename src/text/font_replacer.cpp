@@ -2,11 +2,11 @@
 
 namespace zol {
 
-TFontFace* TFontReplacer::Replace(char32_t ch, const TFontSpec& spec) {
-  const std::string specKey = spec.Family() + (spec.bold ? "|b" : "|") + (spec.italic ? "i" : "");
-  auto [entry, isNew] = answers_.try_emplace({specKey, ch}, nullptr);
+TFontFace* TFontReplacer::Replace(char32_t ch, const TFontRequest& wanted) {
+  const std::string requestKey = wanted.Family() + (wanted.bold ? "|b" : "|") + (wanted.italic ? "i" : "");
+  auto [entry, isNew] = answers_.try_emplace({requestKey, ch}, nullptr);
   if (!isNew) return entry->second;
-  if (std::optional<TFontFile> file = matcher_.FallbackFor(ch, spec)) {
+  if (std::optional<TFontFile> file = matcher_.FallbackFor(ch, wanted)) {
     TFontFace* face = opener_(*file);
     // fontconfig's coverage and the face's own table may disagree; the
     // face's table decides.

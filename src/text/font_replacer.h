@@ -11,7 +11,7 @@
 
 #include "text/font_face.h"
 #include "text/font_matcher.h"
-#include "text/font_spec.h"
+#include "text/font_request.h"
 
 namespace zol {
 
@@ -24,8 +24,8 @@ class TFontReplacer {
   TFontReplacer(TFontMatcher& matcher, TFaceOpener opener)
       : matcher_(matcher), opener_(std::move(opener)) {}
 
-  // The face for CH in place of SPEC; null when no installed face has it.
-  TFontFace* Replace(char32_t ch, const TFontSpec& spec);
+  // The face for CH in place of WANTED; null when no installed face has it.
+  TFontFace* Replace(char32_t ch, const TFontRequest& wanted);
   // Forgets the answers (the faces they name are going).
   void Clear() { answers_.clear(); }
 

@@ -7,15 +7,15 @@
 
 namespace zol {
 
-TRef<TCachedVectorText> LayoutText(const std::vector<std::string>& lines, const TFontSpec& font) {
+TRef<TCachedVectorText> LayoutText(const std::vector<std::string>& lines, const TFontRequest& font) {
   TWinVectorizer& vectorizer = TWinVectorizer::Instance();
-  TFontSpec spec = font;
-  if (!vectorizer.IsOutlineFont(spec)) spec.family = kDefaultFontFamily;
+  TFontRequest wanted = font;
+  if (!vectorizer.IsOutlineFont(wanted)) wanted.family = kDefaultFontFamily;
 
   auto text = MakeRef<TCachedVectorText>();
-  text->fontInfo = vectorizer.FontMetrics(spec);
+  text->fontInfo = vectorizer.FontMetrics(wanted);
   for (const std::string& source : lines) {
-    const TTextElement element = vectorizer.ShapeLine(spec, source);
+    const TTextElement element = vectorizer.ShapeLine(wanted, source);
     TGlyphLine line;
     line.width = element.width;
     for (const TShapedRun& run : element.runs) {

@@ -9,12 +9,12 @@
 
 #include "foundation/ref.h"
 #include "text/cached_vector_text.h"
-#include "text/font_spec.h"
+#include "text/font_request.h"
 
 namespace zol {
 
 // LINES (UTF-8) in FONT; a font without outlines gives way to the default
 // family. Fails with ETextError when no outline font is installed.
-TRef<TCachedVectorText> LayoutText(const std::vector<std::string>& lines, const TFontSpec& font);
+TRef<TCachedVectorText> LayoutText(const std::vector<std::string>& lines, const TFontRequest& font);
 
 }  // namespace zol

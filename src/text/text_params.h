@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "render/color.h"
-#include "text/font_spec.h"
+#include "text/font_request.h"
 #include "text/font_style.h"
 
 namespace zol {
@@ -28,7 +28,7 @@ struct TTextParams {
   std::optional<uint32_t> backgroundColor;
 
   uint32_t Background() const { return backgroundColor ? *backgroundColor : textColor & 0x00FFFFFFu; }
-  TFontSpec Font() const { return {fontName, style.bold, style.italic}; }
+  TFontRequest Font() const { return {fontName, style.bold, style.italic}; }
   friend bool operator==(const TTextParams&, const TTextParams&) = default;
 };
 

@@ -11,8 +11,8 @@
 namespace zol {
 namespace {
 
-std::string SpecKey(const TFontSpec& spec) {
-  return spec.Family() + (spec.bold ? "|b" : "|") + (spec.italic ? "i" : "");
+std::string RequestKey(const TFontRequest& wanted) {
+  return wanted.Family() + (wanted.bold ? "|b" : "|") + (wanted.italic ? "i" : "");
 }
 
 std::u32string Decode(std::string_view line) {
@@ -47,21 +47,21 @@ TFontFace* TWinVectorizer::OpenFace(const TFontFile& file) {
   return it->second.get();
 }
 
-TFontFace& TWinVectorizer::FaceFor(const TFontSpec& font) {
-  const std::string specKey = SpecKey(font);
-  if (auto it = resolved_.find(specKey); it != resolved_.end()) return *it->second;
+TFontFace& TWinVectorizer::FaceFor(const TFontRequest& font) {
+  const std::string requestKey = RequestKey(font);
+  if (auto it = resolved_.find(requestKey); it != resolved_.end()) return *it->second;
   TFontFace* face = nullptr;
   std::optional<TFontFile> file = matcher_.Match(font);
   if (file && file->outline) face = OpenFace(*file);
   if (!face) {
     // Not an outline font (or unreadable): the default family in its style.
-    TFontSpec fallback = font;
+    TFontRequest fallback = font;
     fallback.family = kDefaultFontFamily;
     file = matcher_.Match(fallback);
     if (file && file->outline) face = OpenFace(*file);
   }
   if (!face) throw ETextError("No outline font is installed for \"" + font.Family() + "\"");
-  resolved_[specKey] = face;
+  resolved_[requestKey] = face;
   return *face;
 }
 
@@ -72,7 +72,7 @@ TGlyphData TWinVectorizer::MakeGlyph(TFontFace& face, uint16_t index) const {
   return glyph;
 }
 
-TTextElement TWinVectorizer::ShapeLine(const TFontSpec& font, std::string_view line) {
+TTextElement TWinVectorizer::ShapeLine(const TFontRequest& font, std::string_view line) {
   std::lock_guard guard(lock_);
   TFontFace& primary = FaceFor(font);
   const std::u32string text = Decode(line);
@@ -152,18 +152,18 @@ TPath TWinVectorizer::GlyphOutline(const TGlyphInfo& glyph) {
   return data ? std::move(data->path) : TPath();
 }
 
-TFontInfo TWinVectorizer::FontMetrics(const TFontSpec& font) {
+TFontInfo TWinVectorizer::FontMetrics(const TFontRequest& font) {
   std::lock_guard guard(lock_);
   return FaceFor(font).Metrics(kEmSize);
 }
 
-bool TWinVectorizer::IsOutlineFont(const TFontSpec& font) {
+bool TWinVectorizer::IsOutlineFont(const TFontRequest& font) {
   std::lock_guard guard(lock_);
   std::optional<TFontFile> file = matcher_.Match(font);
   return file && file->outline;
 }
 
-std::string TWinVectorizer::FontKey(const TFontSpec& font) {
+std::string TWinVectorizer::FontKey(const TFontRequest& font) {
   std::lock_guard guard(lock_);
   return FaceFor(font).Key();
 }

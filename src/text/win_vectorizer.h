@@ -16,7 +16,7 @@
 #include "text/font_info.h"
 #include "text/font_matcher.h"
 #include "text/font_replacer.h"
-#include "text/font_spec.h"
+#include "text/font_request.h"
 #include "text/freetype_face.h"
 #include "text/path.h"
 #include "text/text_element.h"
@@ -35,17 +35,17 @@ class TWinVectorizer {
 
   // Shapes LINE (UTF-8) in FONT. A font without outlines is replaced by the
   // default family. Fails with ETextError when no font is installed at all.
-  TTextElement ShapeLine(const TFontSpec& font, std::string_view line);
+  TTextElement ShapeLine(const TFontRequest& font, std::string_view line);
   // The outline of GLYPH; empty when its font key names no installed face.
   TPath GlyphOutline(const TGlyphInfo& glyph);
   // Metrics and outline of a glyph; nothing when the key names no installed face.
   std::optional<TGlyphData> GlyphData(std::string_view fontKey, uint16_t index);
   // The metrics of the face FONT resolves to.
-  TFontInfo FontMetrics(const TFontSpec& font);
+  TFontInfo FontMetrics(const TFontRequest& font);
   // Whether the face fontconfig gives for FONT has outlines.
-  bool IsOutlineFont(const TFontSpec& font);
+  bool IsOutlineFont(const TFontRequest& font);
   // The key of the face FONT resolves to.
-  std::string FontKey(const TFontSpec& font);
+  std::string FontKey(const TFontRequest& font);
 
   // When on, outlines are kept inside their ABC cells (off by default).
   void SetGlyphFitting(bool on);
@@ -56,7 +56,7 @@ class TWinVectorizer {
   bool AddFontFile(const std::string& path);
 
  private:
-  TFontFace& FaceFor(const TFontSpec& font);
+  TFontFace& FaceFor(const TFontRequest& font);
   TFontFace* OpenFace(const TFontFile& file);
   TGlyphData MakeGlyph(TFontFace& face, uint16_t index) const;
 

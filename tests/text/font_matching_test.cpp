@@ -20,7 +20,7 @@ std::string FileName(const TFontFile& file) {
 
 TEST(FontMatcher, WindowsFacesMapToMetricCompatibleOnes) {
   struct TCase {
-    TFontSpec spec;
+    TFontRequest wanted;
     const char* family;
     const char* file;
   };
@@ -37,10 +37,10 @@ TEST(FontMatcher, WindowsFacesMapToMetricCompatibleOnes) {
   };
   TFontMatcher matcher;
   for (const TCase& c : cases) {
-    std::optional<TFontFile> file = matcher.Match(c.spec);
-    ASSERT_TRUE(file) << c.spec.Family();
-    EXPECT_EQ(file->family, c.family) << c.spec.Family();
-    EXPECT_EQ(FileName(*file), c.file) << c.spec.Family();
+    std::optional<TFontFile> file = matcher.Match(c.wanted);
+    ASSERT_TRUE(file) << c.wanted.Family();
+    EXPECT_EQ(file->family, c.family) << c.wanted.Family();
+    EXPECT_EQ(FileName(*file), c.file) << c.wanted.Family();
     EXPECT_TRUE(file->outline);
     EXPECT_FALSE(file->embolden);
     EXPECT_FALSE(file->oblique);

@@ -136,7 +136,7 @@ TEST(StoredText, RendersWithoutAnyFontInstalled) {
 // configuration from the start (FONTCONFIG_FILE): run by the next test.
 TEST(StoredText, DISABLED_ChildRendersFromStoredFiles) {
   const char* folder = std::getenv("ZOL_STORED_TEXT_DIR");
-  if (!folder) GTEST_SKIP() << "run by RendersInAProcessWithAnEmptyFontConfiguration";
+  ASSERT_TRUE(folder) << "runs only as the child of RendersInAProcessWithAnEmptyFontConfiguration";
   EXPECT_FALSE(TWinVectorizer::Instance().IsOutlineFont({"DejaVu Serif"}));
   EXPECT_THROW(LayoutText({"x"}, {}), ETextError);
   auto source = MakeRef<test::TMemorySource>();

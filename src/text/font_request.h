@@ -1,4 +1,4 @@
-// TFontSpec: a font as a text asks for it: family name and the two style
+// TFontRequest: a font as a text asks for it: family name and the two style
 // flags that choose a face (underline and strike-out are drawn by the text
 // producer, not by the face). A plain value.
 #pragma once
@@ -11,7 +11,7 @@ namespace zol {
 // without outlines: fontconfig's default sans-serif.
 inline constexpr const char* kDefaultFontFamily = "sans-serif";
 
-struct TFontSpec {
+struct TFontRequest {
   std::string family;  // empty: the default family
   bool bold = false;
   bool italic = false;
@@ -20,7 +20,7 @@ struct TFontSpec {
     static const std::string defaultFamily = kDefaultFontFamily;
     return family.empty() ? defaultFamily : family;
   }
-  friend bool operator==(const TFontSpec&, const TFontSpec&) = default;
+  friend bool operator==(const TFontRequest&, const TFontRequest&) = default;
 };
 
 }  // namespace zol
