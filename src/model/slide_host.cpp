@@ -2,7 +2,10 @@
 
 #include <mutex>
 
+#include "foundation/case_fold.h"
+#include "foundation/ini_file.h"
 #include "foundation/log.h"
+#include "model/button_theme.h"
 
 namespace zol {
 namespace {
@@ -83,6 +86,33 @@ TRef<TPackedImage> TZolSlideHost::LoadPicture(std::string_view name) {
   return accessor_ ? accessor_->LoadImage(name) : nullptr;
 }
 
+TRef<TButtonTheme> TZolSlideHost::ButtonTheme(std::string_view theme) {
+  const std::string key = FoldCaseText(theme);
+  {
+    std::lock_guard guard(themesLock_);
+    for (const auto& [name, known] : themes_)
+      if (name == key) return known;
+  }
+  // Read outside the lock: two threads asking at once both read, the first
+  // to finish is kept.
+  TRef<TButtonTheme> read;
+  if (TRef<TStream> stream = accessor_ && !theme.empty()
+                                 ? accessor_->OpenStream(ButtonThemePath(buttonFolder_, theme))
+                                 : nullptr) {
+    try {
+      auto description = MakeRef<TIniFile>();
+      if (description->Load(*stream)) read = MakeRef<TButtonTheme>(std::string(theme), *description);
+    } catch (const std::exception& e) {
+      LogText("Button theme \"" + std::string(theme) + "\" unreadable: " + e.what());
+    }
+  }
+  std::lock_guard guard(themesLock_);
+  for (const auto& [name, known] : themes_)
+    if (name == key) return known;
+  themes_.emplace_back(key, read);
+  return read;
+}
+
 void TZolSlideHost::SetPictureGenerator(TGeneratedPicture kind, TPictureGenerator generator) {
   generators_[size_t(kind)] = std::move(generator);
 }
@@ -103,6 +133,10 @@ TRef<TImageStore> TZolSlideHost::ProvidePicture(std::string_view name) {
 
 void TZolSlideHost::Dispose() {
   provider_ = nullptr;  // unregisters before anything it uses goes
+  {
+    std::lock_guard guard(themesLock_);
+    themes_.clear();
+  }
   accessor_ = nullptr;
   TRefObject::Dispose();
 }

@@ -9,9 +9,12 @@
 
 #include <array>
 #include <functional>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "foundation/ref.h"
 #include "package/callback_handle.h"
@@ -21,6 +24,7 @@
 
 namespace zol {
 
+class TButtonTheme;
 class TIniSection;
 class TZolObject;
 class TZolSlideHost;
@@ -98,12 +102,19 @@ class TZolSlideHost : public TRefObject {
   TSize DesignSize() const { return designSize_; }
   void SetButtonFolder(std::string folder) { buttonFolder_ = std::move(folder); }
   const std::string& ButtonFolder() const { return buttonFolder_; }
+  // The button theme THEME (any letter case) as described in the button
+  // folder; none when the show has no such description. Read once, then
+  // kept for the host's life.
+  TRef<TButtonTheme> ButtonTheme(std::string_view theme);
   // The text of the show's "ExeGUID" file ("" when it has none); it keys the
   // show's cached glyphs.
   const std::string& ExeGuid() const { return exeGuid_; }
 
   // Replaces this host's generator of KIND.
   void SetPictureGenerator(TGeneratedPicture kind, TPictureGenerator generator);
+  // Whether a generator of KIND is set: names of a kind nobody draws are not
+  // worth asking the accessor for (it would paint a placeholder).
+  bool HasPictureGenerator(TGeneratedPicture kind) const { return bool(generators_[size_t(kind)]); }
   // The generated picture NAME asks for; none when NAME is not a generated
   // name or no generator made it.
   TRef<TImageStore> ProvidePicture(std::string_view name);
@@ -126,6 +137,9 @@ class TZolSlideHost : public TRefObject {
   std::string buttonFolder_;
   std::string exeGuid_;
   std::array<TPictureGenerator, kGeneratedPictureKinds> generators_;
+  std::mutex themesLock_;  // guards themes_
+  // Themes by folded name; a null theme: the description is missing.
+  std::vector<std::pair<std::string, TRef<TButtonTheme>>> themes_;
 };
 
 }  // namespace zol

@@ -184,6 +184,10 @@ class TZolObject : public TZolParams {
 
   void SetContentSize(TSizeF size);
   void SetName(std::string name) { name_ = std::move(name); }
+  // Kinds that take over a child (a button its label) override what the
+  // child read.
+  void SetTranspForClick(bool transparent) { transpForClick_ = transparent; }
+  void SetShadowEnabled(bool enabled) { shadow_.enabled = enabled; }
   void MarkChanged() { SetChanged(0, 1); }
   void MarkGeometryChanged() { SetChanged(1, 1); }
   // The Color group's fraction, which blends the key frames' colour grades.

@@ -17,6 +17,7 @@
 #include "foundation/thread_registry.h"
 #include "image/image_loaders.h"
 #include "image/placeholder_picture.h"
+#include "model/picture_kinds.h"
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/process.h"
@@ -83,6 +84,8 @@ int RunViewerProcess(int argc, char** argv) {
   // for what is missing or broken.
   InstallImageLoaders();
   InstallPlaceholderPicture();
+  // Pictures, texts and buttons on slides.
+  InstallPictureKinds();
 
   // 4. A display of too few colours cannot show a slide.
   if (auto bits = platform::DisplayBitsPerPixel(); bits && *bits < 16) {
