@@ -155,11 +155,13 @@ bool T3DRendererGL::Init(std::string& error) {
   return code == kDeviceOk;
 }
 
+bool T3DRendererGL::FailLost() {
+  SetDeviceState(kDeviceStateLost);
+  return Fail(kDeviceOtherError);
+}
+
 bool T3DRendererGL::Enter(const TGLCall& call) {
-  if (!store_) {
-    SetDeviceState(kDeviceStateLost);
-    return Fail(kDeviceOtherError);
-  }
+  if (!store_) return FailLost();
   if (!call.Bound()) return Fail(kDeviceOtherError);  // the context is busy on another thread
   if (store_->PollLost()) {
     // Owners are told from inside the release and may free this renderer.
@@ -322,22 +324,14 @@ bool T3DRendererGL::SetRenderTarget(T3DSurface* surface) {
 
 TRef<T3DSurface> T3DRendererGL::GetRenderTarget() {
   TDeviceLockGuard lock(DeviceLock());
-  if (!store_) {
-    SetDeviceState(kDeviceStateLost);
-    SetLastError(kDeviceOtherError);
-    return nullptr;
-  }
+  if (!store_) return FailLost(), nullptr;
   SetLastError(kDeviceOk);
   return TRef<T3DSurface>(&CurrentTarget());
 }
 
 TRef<T3DSurface> T3DRendererGL::GetBackBuffer() {
   TDeviceLockGuard lock(DeviceLock());
-  if (!store_) {
-    SetDeviceState(kDeviceStateLost);
-    SetLastError(kDeviceOtherError);
-    return nullptr;
-  }
+  if (!store_) return FailLost(), nullptr;
   SetLastError(kDeviceOk);
   return backSurface_;
 }
@@ -570,10 +564,7 @@ void T3DRendererGL::SetBlendMode(int mode) {
 
 bool T3DRendererGL::SetTransform(int which, const TMatrix4& matrix) {
   TDeviceLockGuard lock(DeviceLock());
-  if (!store_) {
-    SetDeviceState(kDeviceStateLost);
-    return Fail(kDeviceOtherError);
-  }
+  if (!store_) return FailLost();
   if (which < kTransformWorld || which > kTransformProjection) return Fail(kDeviceInvalidCall);
   transforms_[which] = matrix;
   return Succeed();
@@ -581,10 +572,7 @@ bool T3DRendererGL::SetTransform(int which, const TMatrix4& matrix) {
 
 bool T3DRendererGL::SetCullNone(bool on) {
   TDeviceLockGuard lock(DeviceLock());
-  if (!store_) {
-    SetDeviceState(kDeviceStateLost);
-    return Fail(kDeviceOtherError);
-  }
+  if (!store_) return FailLost();
   cullNone_ = on;
   return Succeed();
 }
@@ -618,10 +606,7 @@ bool T3DRendererGL::SetShader(T3DShader* shader) {
 
 bool T3DRendererGL::SetShaderConstants(int firstRegister, const float* values, int count, bool isVertex) {
   TDeviceLockGuard lock(DeviceLock());
-  if (!store_) {
-    SetDeviceState(kDeviceStateLost);
-    return Fail(kDeviceOtherError);
-  }
+  if (!store_) return FailLost();
   int registers = isVertex ? kVertexConstantRegisters : kPixelConstantRegisters;
   if (firstRegister < 0 || count < 0 || firstRegister + count > registers || (!values && count > 0))
     return Fail(kDeviceInvalidCall);

@@ -70,6 +70,8 @@ class T3DRendererGL : public T3DRenderer, public TGLDeviceMember {
   void Dispose() override;
 
  private:
+  // The device is gone: state lost, error 3, false.
+  bool FailLost();
   // Start of every device call: false (with the state set) when the device
   // has gone or is lost now.
   bool Enter(const TGLCall& call);
