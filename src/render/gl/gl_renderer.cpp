@@ -324,14 +324,20 @@ bool T3DRendererGL::SetRenderTarget(T3DSurface* surface) {
 
 TRef<T3DSurface> T3DRendererGL::GetRenderTarget() {
   TDeviceLockGuard lock(DeviceLock());
-  if (!store_) return FailLost(), nullptr;
+  if (!store_) {
+    FailLost();
+    return nullptr;
+  }
   SetLastError(kDeviceOk);
   return TRef<T3DSurface>(&CurrentTarget());
 }
 
 TRef<T3DSurface> T3DRendererGL::GetBackBuffer() {
   TDeviceLockGuard lock(DeviceLock());
-  if (!store_) return FailLost(), nullptr;
+  if (!store_) {
+    FailLost();
+    return nullptr;
+  }
   SetLastError(kDeviceOk);
   return backSurface_;
 }
